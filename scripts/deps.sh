@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build (and, with --test, the tests) need,
+# but only when some are missing, so repeated runs cost nothing.
+set -euo pipefail
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev)
+if [[ "${1:-}" == "--test" ]]; then
+  # Independent readers and real icon-bearing DLLs that the tests check against.
+  packages+=(icoutils python3-pil libwine xvfb xauth)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing missing packages: ${missing[*]}"
+  sudo_cmd=()
+  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

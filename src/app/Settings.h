@@ -1,0 +1,8 @@
+#pragma once
+
+namespace pictavo {
+
+// Program-wide settings loaded at start.
+struct Settings {};
+
+}  // namespace pictavo
