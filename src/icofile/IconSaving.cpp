@@ -1,0 +1,67 @@
+#include "icofile/IconSaving.h"
+
+#include "icofile/ColourReduction.h"
+#include "icofile/IcoWriter.h"
+#include "tools/Commands.h"
+
+namespace pictavo {
+namespace {
+
+bool confirmed(MessageBoxes& boxes, const std::string& text) {
+  return boxes.show(text, "", Buttons::OkCancel) == Answer::Ok;
+}
+
+IconTypeOutcome settle(ProgramState& state, bool accepted, int count) {
+  state.ico.saveRefused = !accepted;
+  state.tools.colorCount = count;
+  return {accepted, count};
+}
+
+}  // namespace
+
+IconTypeOutcome setIconType(ProgramState& state, int depth, MessageBoxes& boxes) {
+  IcoState& ico = state.ico;
+  const int firstCount = countColors(state);
+  copySourceColours(ico, state.canvas);
+  if (depth == 16) {
+    if (firstCount > 50 && !confirmed(boxes, sixteenColourWarning(firstCount)))
+      return settle(state, false, firstCount);
+    prepare16(ico);
+    clearTransparentIndex16(ico, state.canvas);
+    return settle(state, true, firstCount);
+  }
+  if (depth != 256) return settle(state, true, firstCount);
+  int count = firstCount;
+  if (firstCount >= 257) {
+    const Reduction r = reduceTo256(ico);
+    count = r.colorCount;
+    if (r.passes == 3 && !confirmed(boxes, compressionWarning(firstCount, count)))
+      return settle(state, false, count);
+  } else {
+    copySourceTo256(ico);
+  }
+  clearTransparentColors256(ico, state.canvas);
+  return settle(state, true, count);
+}
+
+IcoResult saveIcon(ProgramState& state, const std::string& path) {
+  state.ico.savePath = path;
+  IcoResult result;
+  switch (state.saveDepth) {
+    case 16: result = writeIcon16(state); break;
+    case 256: result = writeIcon256(state); break;
+    case 24: result = writeIcon24(state); break;
+    default:
+      return IcoResult::failure("Could not save " + path + ": unknown colour depth " +
+                                std::to_string(state.saveDepth));
+  }
+  if (result) state.iconSaved = true;
+  return result;
+}
+
+IcoResult saveIcon(ProgramState& state, const std::string& path, int depth) {
+  state.saveDepth = static_cast<std::int16_t>(depth);
+  return saveIcon(state, path);
+}
+
+}  // namespace pictavo

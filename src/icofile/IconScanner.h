@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "icofile/IcoState.h"
+
+namespace pictavo {
+
+// Called as the scan begins records: the share of records begun, 0..100.
+// Return false to cancel. It is called only when the whole percentage
+// changes or after a few megabytes, never per byte.
+using ScanProgress = std::function<bool(double percent)>;
+
+enum class ScanStatus {
+  Completed,   // whole file scanned
+  Cancelled,   // progress returned false; what was found before is kept
+  ListFull,    // stopped at kMaxFoundIcons entries, all of them kept
+  Unreadable,  // the file could not be measured, opened or read; list emptied
+};
+
+struct ScanOutcome {
+  ScanStatus status = ScanStatus::Completed;
+  std::string message;  // for Unreadable: names the file and the reason
+};
+
+struct ScanOptions {
+  int chunkRecords = 256;  // records read per block (tests use small blocks)
+};
+
+// Share of records begun when record r (1-based) of a file of `length` bytes starts.
+double scanProgressPercent(std::int64_t record, std::int64_t length);
+
+// ScanIcons: lists every 32 x 32 image header that lies wholly inside the file
+// `ico.openPath`, in file order, as record and offset. Memory use does not
+// depend on the file's size.
+ScanOutcome scanIcons(IcoState& ico, const ScanProgress& progress = {},
+                      const ScanOptions& options = {});
+
+}  // namespace pictavo
