@@ -1,0 +1,62 @@
+#include "shell/DesktopEntry.h"
+
+namespace pictavo {
+namespace {
+
+bool needsQuoting(char c) {
+  static const std::string reserved = " \t\n\"'\\><~|&;$*?#()`";
+  return reserved.find(c) != std::string::npos || c == '\r';
+}
+
+// Inside double quotes, these four must be backslash-escaped.
+bool escapedWhenQuoted(char c) { return c == '"' || c == '`' || c == '$' || c == '\\'; }
+
+// The string-value escapes, applied to the whole value after the quoting rules.
+std::string escapeStringValue(const std::string& value) {
+  std::string out;
+  for (char c : value) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      case '\r': out += "\\r"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<std::string> icoMimeTypes() { return {"image/vnd.microsoft.icon", "image/x-icon"}; }
+
+std::string desktopExecProgram(const std::string& programFile) {
+  bool quote = false;
+  for (char c : programFile) quote = quote || needsQuoting(c);
+  std::string word;
+  for (char c : programFile) {
+    if (c == '%') word += '%';  // a lone % would start a field code
+    if (quote && escapedWhenQuoted(c)) word += '\\';
+    word += c;
+  }
+  return escapeStringValue(quote ? "\"" + word + "\"" : word);
+}
+
+std::string pictavoDesktopEntry(const std::string& programFile) {
+  std::string mimeTypes;
+  for (const std::string& type : icoMimeTypes()) mimeTypes += type + ";";
+  return "[Desktop Entry]\n"
+         "Type=Application\n"
+         "Name=Pictavo\n"
+         "Exec=" + desktopExecProgram(programFile) + " %f\n"
+         "MimeType=" + mimeTypes + "\n"
+         "Terminal=false\n";
+}
+
+std::vector<std::string> xdgMimeDefaultArguments() {
+  std::vector<std::string> arguments{"default", kDesktopFileName};
+  for (const std::string& type : icoMimeTypes()) arguments.push_back(type);
+  return arguments;
+}
+
+}  // namespace pictavo
