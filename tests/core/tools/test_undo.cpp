@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "ToolTestSupport.h"
+#include "tools/Commands.h"
+
+using namespace pictavo;
+using namespace pictavo::testing;
+
+namespace {
+
+Canvas canvasOf(Colour c) { return canvasFilledWith(Cell{c, 0}); }
+
+}  // namespace
+
+TEST(Undo, NothingToUndoChangesNothing) {
+  ProgramState s;
+  undo(s);
+  redo(s);
+  restoreIcon(s);
+  EXPECT_EQ(s.canvas, Canvas{});
+  EXPECT_TRUE(s.iconSaved);
+}
+
+TEST(Undo, ThreeLevelsDeep) {
+  ProgramState s;
+  for (Colour c : {1, 2, 3, 4}) {
+    s.canvas = canvasOf(c);
+    doBackup(s);
+  }
+  s.canvas = canvasOf(5);
+  EXPECT_EQ(s.tools.undo.undoCount, 3);
+  undo(s);
+  undo(s);
+  undo(s);
+  EXPECT_EQ(s.canvas, canvasOf(2));
+  EXPECT_FALSE(s.iconSaved);
+  undo(s);
+  EXPECT_EQ(s.canvas, canvasOf(2));
+}
+
+TEST(Undo, DiscardsPenWorkSinceThePushAndRedoBringsItBack) {
+  ProgramState s = stateWithTool("Line");
+  dragThrough(s, {{1, 1}, {6, 1}});
+  s.tool = "Pen";
+  click(s, 9, 9);
+  const Canvas drawn = s.canvas;
+  undo(s);
+  EXPECT_TRUE(opaqueCells(s.canvas).empty());
+  EXPECT_EQ(s.preview.pixel(9, 9), kWhite);
+  redo(s);
+  EXPECT_EQ(s.canvas, drawn);
+  redo(s);
+  EXPECT_EQ(s.canvas, drawn);
+  EXPECT_EQ(s.tools.undo.undoCount, 1);
+}
+
+TEST(Undo, RedoIsLostOnPushAndOnlyTheLatestUndoRedoes) {
+  ProgramState s;
+  for (Colour c : {1, 2}) {
+    s.canvas = canvasOf(c);
+    doBackup(s);
+  }
+  s.canvas = canvasOf(3);
+  undo(s);
+  undo(s);
+  redo(s);
+  EXPECT_EQ(s.canvas, canvasOf(2));
+  redo(s);
+  EXPECT_EQ(s.canvas, canvasOf(2));
+
+  undo(s);
+  s.tool = "Box";
+  dragThrough(s, {{1, 1}, {3, 3}});
+  const Canvas boxed = s.canvas;
+  redo(s);
+  EXPECT_EQ(s.canvas, boxed);
+}
+
+TEST(Undo, SaveDepthTravelsWithEachLevel) {
+  ProgramState s;
+  s.saveDepth = 16;  // a reduction sets the depth before it pushes
+  doBackup(s);
+  s.canvas = canvasOf(7);
+  undo(s);
+  EXPECT_EQ(s.canvas, Canvas{});
+  EXPECT_EQ(s.saveDepth, 16);
+
+  s.saveDepth = 24;
+  doBackup(s);
+  s.saveDepth = 256;
+  undo(s);
+  EXPECT_EQ(s.saveDepth, 24);
+  redo(s);
+  EXPECT_EQ(s.saveDepth, 256);
+}
+
+TEST(Backup, RestoreRepeatsAndUndoSkipsIt) {
+  ProgramState s = stateWithTool("Box");
+  s.saveDepth = 256;
+  backupIcon(s);
+  s.saveDepth = 24;
+  dragThrough(s, {{1, 1}, {4, 4}});
+  restoreIcon(s);
+  EXPECT_EQ(s.canvas, Canvas{});
+  EXPECT_EQ(s.saveDepth, 256);
+  dragThrough(s, {{10, 10}, {12, 12}});
+  const Canvas afterSecondBox = s.canvas;
+  s.iconSaved = true;
+  restoreIcon(s);
+  EXPECT_EQ(s.canvas, Canvas{});
+  EXPECT_FALSE(s.iconSaved);
+  undo(s);  // back to the level the second box pushed, not to before the restore
+  EXPECT_NE(s.canvas, afterSecondBox);
+  EXPECT_TRUE(opaqueCells(s.canvas).empty());
+}
+
+TEST(NewIcon, ClearsUndoablyAndKeepsTheSavedFlag) {
+  ProgramState s = stateWithTool("BoxFill");
+  dragThrough(s, {{1, 1}, {4, 4}});
+  const Canvas drawn = s.canvas;
+  newIcon(s);
+  EXPECT_EQ(s.canvas, Canvas{});
+  EXPECT_EQ(s.preview.pixel(2, 2), kWhite);
+  EXPECT_FALSE(s.iconSaved);
+  s.iconSaved = true;
+  newIcon(s);
+  EXPECT_TRUE(s.iconSaved);
+  undo(s);
+  undo(s);
+  EXPECT_EQ(s.canvas, drawn);
+}
