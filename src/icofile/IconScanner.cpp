@@ -99,13 +99,16 @@ ScanOutcome scanIcons(IcoState& ico, const ScanProgress& progress, const ScanOpt
   std::int64_t base = 0;     // file offset of buffer[0]
   ScanStatus status = ScanStatus::Completed;
 
-  for (;;) {
-    const std::int64_t firstRecord = (base + static_cast<std::int64_t>(carried)) / kScanRecordSize + 1;
+  // Only the length measured at the start is scanned, even if the file grows meanwhile.
+  for (std::uint64_t read = 0; read < length;) {
+    const std::int64_t firstRecord = static_cast<std::int64_t>(read / kScanRecordSize) + 1;
     // A cancelled scan still settles the headers straddling into the next record.
     if (status != ScanStatus::Cancelled && !scan.report(firstRecord)) status = ScanStatus::Cancelled;
     if (status == ScanStatus::Cancelled && carried == 0) break;
-    const std::size_t wanted = status == ScanStatus::Cancelled ? kLookahead : chunk;
+    const std::size_t wanted = static_cast<std::size_t>(
+        std::min<std::uint64_t>(status == ScanStatus::Cancelled ? kLookahead : chunk, length - read));
     const std::size_t got = std::fread(buffer.data() + carried, 1, wanted, file.get());
+    read += got;
     if (got < wanted && std::ferror(file.get())) return unreadable(ico, path, errno);
     const std::size_t filled = carried + got;
     if (filled > kLookahead && !scan.search(buffer.data(), filled - kLookahead, base))
