@@ -1,0 +1,67 @@
+// `convert`: samples a picture into the canvas as the picture window would,
+// with the picture shown at natural size at (0, 0).
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QString>
+
+#include "cli/CliCommands.h"
+#include "picture/PictureConversion.h"
+
+namespace pictavo::cli {
+namespace {
+
+QImage loadPicture(const std::string& file) {
+  QImageReader reader(QString::fromStdString(file));
+  reader.setDecideFormatFromContent(true);
+  // .rle files are run-length encoded bitmaps.
+  if (QString::fromStdString(file).endsWith(".rle", Qt::CaseInsensitive)) reader.setFormat("bmp");
+  QImage image = reader.read();
+  if (image.isNull())
+    throw CliError(kBadInput, "cannot read picture " + file + ": " + reader.errorString().toStdString());
+  // A picture with transparent parts is displayed over a white window.
+  QImage shown(image.size(), QImage::Format_RGB32);
+  shown.fill(Qt::white);
+  QPainter(&shown).drawImage(0, 0, image);
+  return shown;
+}
+
+SelectionRect parseSelection(const std::string& text) {
+  int v[4];
+  std::size_t start = 0;
+  for (int i = 0; i < 4; ++i) {
+    const std::size_t comma = i < 3 ? text.find(',', start) : text.size();
+    if (comma == std::string::npos) throw CliError(kUsageError, "bad selection (want X,Y,W,H): " + text);
+    v[i] = parseInt(text.substr(start, comma - start), "selection");
+    start = comma + 1;
+  }
+  if (v[2] <= 0 || v[3] <= 0) throw CliError(kUsageError, "selection must have a positive size: " + text);
+  return {v[0], v[1], v[2], v[3]};
+}
+
+}  // namespace
+
+int runConvert(ArgCursor& args) {
+  const std::string file = args.next();
+  std::optional<SelectionRect> selection;
+  OutputChoice output;
+  while (!args.done()) {
+    const std::string option = args.next();
+    if (option == "--select")
+      selection = parseSelection(args.valueOf(option));
+    else if (!output.take(option, args))
+      throw CliError(kUsageError, "unknown option: " + option);
+  }
+  output.checkComplete();
+  const QImage picture = loadPicture(file);
+  const SelectionRect rect = selection.value_or(SelectionRect{0, 0, picture.width(), picture.height()});
+  ProgramState state;
+  convertPicture(state, rect, [&picture](int x, int y) -> Colour {
+    if (!picture.valid(x, y)) return kNoColour;
+    const QRgb p = picture.pixel(x, y);
+    return rgb(qRed(p), qGreen(p), qBlue(p));
+  });
+  return output.deliver(state);
+}
+
+}  // namespace pictavo::cli

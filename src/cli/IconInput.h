@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+#include "app/ProgramState.h"
+
+namespace pictavo::cli {
+
+// Scans `file` for icons as Open does; throws CliError when unreadable (2) or empty (3).
+void scanOrFail(ProgramState& state, const std::string& file);
+
+// Scans `file` and puts icon `index` on the canvas as Open would.
+void loadIconOrFail(ProgramState& state, const std::string& file, int index);
+
+// Writes the canvas through the Save As path of the given depth.
+void saveOrFail(ProgramState& state, const std::string& out, int depth);
+
+}  // namespace pictavo::cli

@@ -1,0 +1,117 @@
+// The read-only commands: scan, dump, count, and extract (which writes copies).
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
+#include "cli/IconInput.h"
+#include "icofile/IconDecoder.h"
+#include "icofile/IcoFormat.h"
+#include "tools/Commands.h"
+
+namespace pictavo::cli {
+namespace {
+
+struct IconSource {
+  std::string file;
+  int index = 0;
+};
+
+IconSource parseSource(ArgCursor& args) {
+  IconSource source;
+  source.file = args.next();
+  while (!args.done()) {
+    const std::string option = args.next();
+    if (option == "--index")
+      source.index = parseInt(args.valueOf(option), "index");
+    else
+      throw CliError(kUsageError, "unknown option: " + option);
+  }
+  return source;
+}
+
+// The header's bit count, two bytes after the 14 that were matched; 0 past the end.
+int bitCountAt(std::ifstream& in, std::int64_t headerOffset) {
+  unsigned char bytes[2] = {0, 0};
+  in.clear();
+  in.seekg(headerOffset + 14);
+  in.read(reinterpret_cast<char*>(bytes), 2);
+  const auto got = in.gcount();
+  if (got < 1) return 0;
+  return bytes[0] | (got > 1 ? bytes[1] << 8 : 0);
+}
+
+}  // namespace
+
+int runScan(ArgCursor& args) {
+  const std::string file = args.next();
+  if (!args.done()) throw CliError(kUsageError, "unexpected argument: " + args.peek());
+  ProgramState state;
+  scanOrFail(state, file);
+  std::ifstream in(file, std::ios::binary);
+  for (int i = 0; i < state.ico.iconCount; ++i) {
+    const std::int64_t record = state.ico.iconRecord[std::size_t(i)];
+    const std::int64_t offset = state.ico.iconOffset[std::size_t(i)];
+    const std::int64_t fileOffset = (record - 1) * kScanRecordSize + offset;
+    std::cout << i << ' ' << record << ' ' << offset << ' ' << fileOffset << ' '
+              << bitCountAt(in, fileOffset) << '\n';
+  }
+  std::cout << "found " << state.ico.iconCount << '\n';
+  return kOk;
+}
+
+int runDump(ArgCursor& args) {
+  const IconSource source = parseSource(args);
+  ProgramState state;
+  loadIconOrFail(state, source.file, source.index);
+  printCanvas(state.canvas, std::cout);
+  return kOk;
+}
+
+int runCount(ArgCursor& args) {
+  const IconSource source = parseSource(args);
+  ProgramState state;
+  loadIconOrFail(state, source.file, source.index);
+  std::cout << countColors(state) << '\n';
+  return kOk;
+}
+
+int runExtract(ArgCursor& args) {
+  const std::string file = args.next();
+  std::string outDir;
+  int depth = 24;
+  while (!args.done()) {
+    const std::string option = args.next();
+    if (option == "-o")
+      outDir = args.valueOf(option);
+    else if (option == "--depth")
+      depth = parseDepth(args.valueOf(option));
+    else
+      throw CliError(kUsageError, "unknown option: " + option);
+  }
+  if (outDir.empty()) throw CliError(kUsageError, "extract needs -o DIR");
+
+  ProgramState found;
+  scanOrFail(found, file);
+  std::error_code ec;
+  std::filesystem::create_directories(outDir, ec);
+  const std::string stem = std::filesystem::path(file).filename().string();
+  int written = 0;
+  for (int i = 0; i < found.ico.iconCount; ++i) {
+    ProgramState state;  // each icon is saved from a fresh editor, as if opened alone
+    state.ico = found.ico;
+    const DecodeOutcome decoded = loadIconOntoCanvas(state, i);
+    if (!decoded) {
+      std::cerr << "icon " << i << ": " << decoded.message << '\n';
+      continue;
+    }
+    const auto out = std::filesystem::path(outDir) / (stem + "-" + std::to_string(i) + ".ico");
+    saveOrFail(state, out.string(), depth);
+    ++written;
+  }
+  std::cout << "extracted " << written << " of " << found.ico.iconCount << '\n';
+  return written > 0 ? kOk : kNothingFound;
+}
+
+}  // namespace pictavo::cli

@@ -1,0 +1,13 @@
+#include "picture/PictureConversion.h"
+
+#include "tools/Commands.h"
+
+namespace pictavo {
+
+void convertPicture(ProgramState& state, const SelectionRect& selection, const PixelReader& readPixel) {
+  doBackup(state);
+  applySamples(samplePicture(selection, readPixel), state.canvas);
+  layIcon(state.canvas, state.preview);
+}
+
+}  // namespace pictavo
