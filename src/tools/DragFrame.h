@@ -6,12 +6,6 @@
 
 namespace pictavo {
 
-// Paints the cell nearest to (x, y) with the pen; the preview is left alone.
-void plotCell(ProgramState& state, double x, double y);
-
-void takeSnapshot(ProgramState& state);
-void restoreSnapshot(ProgramState& state);
-
 using ShapeDrawer = std::function<void(ProgramState&, CellPos anchor, CellPos to)>;
 
 // The press / move / release frame shared by line, box and filled box:

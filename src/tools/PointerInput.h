@@ -34,6 +34,13 @@ void formMouseUp(ProgramState& state, int button, int shift, double x, double y)
 void paletteMouseDown(ProgramState& state, int button, int shift, double x, double y);
 void paletteMouseMove(ProgramState& state, int buttons, int shift, double x, double y);
 
+// Paints the cell nearest to (x, y) with the pen; the preview is left alone.
+void plotCell(ProgramState& state, double x, double y);
+
+// The rubber-band copy of the cells taken at a shape tool's press.
+void takeSnapshot(ProgramState& state);
+void restoreSnapshot(ProgramState& state);
+
 // Whether a main-window position lies on the transparent swatch (strict bounds).
 bool onTransparentSwatch(double x, double y);
 

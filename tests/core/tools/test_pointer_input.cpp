@@ -18,31 +18,26 @@ const auto kNoSurface = [](double, double) { return kNoColour; };
 
 }  // namespace
 
-TEST(GridMapping, LargeLayoutEdgesAndHalvesToEven) {
-  const GridGeometry g = GridGeometry::large();
-  EXPECT_EQ(cellAtPoint(g, 15 + 15 * 31 + 7, 46)->first, 31);
-  EXPECT_FALSE(cellAtPoint(g, 15 + 15 * 31 + 8, 46));
-  EXPECT_EQ(cellAtPoint(g, 20, 76)->second, 2);
-  EXPECT_EQ(cellAtPoint(g, 20, 88)->second, 4);
-  EXPECT_FALSE(cellAtPoint(g, 7, 100));  // rounds to column -1
-  EXPECT_EQ(cellAtPoint(g, 8, 40), std::make_pair(0, 0));
+TEST(GridMapping, BothLayoutsWithEdgesAndHalvesToEven) {
+  const GridGeometry large = GridGeometry::large();
+  EXPECT_EQ(cellAtPoint(large, 15 + 15 * 31 + 7, 46)->first, 31);
+  EXPECT_FALSE(cellAtPoint(large, 15 + 15 * 31 + 8, 46));
+  EXPECT_EQ(cellAtPoint(large, 20, 76)->second, 2);
+  EXPECT_EQ(cellAtPoint(large, 20, 88)->second, 4);
+  EXPECT_FALSE(cellAtPoint(large, 7, 100));  // column -1
+  const GridGeometry small = GridGeometry::small();
+  EXPECT_EQ(cellAtPoint(small, 39 + 13 * 5, 46 + 10 * 7), std::make_pair(5, 7));
+  EXPECT_EQ(cellAtPoint(small, 448, 46)->first, 31);
+  EXPECT_FALSE(cellAtPoint(small, 449, 46));
 }
 
-TEST(GridMapping, SmallLayoutUsesItsCellSizeAndPickOffset) {
-  const GridGeometry g = GridGeometry::small();
-  EXPECT_EQ(cellAtPoint(g, 39 + 13 * 5, 46 + 10 * 7), std::make_pair(5, 7));
-  EXPECT_EQ(cellAtPoint(g, 448, 46)->first, 31);
-  EXPECT_FALSE(cellAtPoint(g, 449, 46));
-  EXPECT_FALSE(cellAtPoint(g, 100, 46 + 10 * 31 + 6));
-}
-
-TEST(Pen, PaintsCellsAndTheirPreviewPixelsWithoutUndo) {
+TEST(Pen, PaintsReportedCellsAndTheirPreviewPixelsWithoutUndo) {
   ProgramState s = stateWithTool("Pen", rgb(1, 2, 3));
   fillCanvas(s, kBlack);
   formMouseDown(s, kLeftButton, 0, xOf(3), yOf(4), kNoSurface);
   formMouseMove(s, kLeftButton, 0, xOf(9), yOf(4));
-  formMouseMove(s, 0, 0, xOf(10), yOf(4));             // no button
-  formMouseMove(s, kRightButton, 0, xOf(11), yOf(4));  // right only
+  formMouseMove(s, 0, 0, xOf(10), yOf(4));
+  formMouseMove(s, kRightButton, 0, xOf(11), yOf(4));
   formMouseUp(s, kLeftButton, 0, xOf(9), yOf(5));
   EXPECT_EQ(cellsOfColour(s.canvas, rgb(1, 2, 3)), (CellSet{{3, 4}, {9, 4}, {9, 5}}));
   EXPECT_EQ(s.preview.pixel(9, 5), rgb(1, 2, 3));
@@ -56,7 +51,7 @@ TEST(Pen, PaintsCellsAndTheirPreviewPixelsWithoutUndo) {
 }
 
 TEST(Dispatch, UnknownOrMiscasedToolsArePensAndYieldComesBeforeRepaint) {
-  for (const char* tool : {"", "Draw", "line", "Exit"}) {
+  for (const char* tool : {"", "Draw", "line"}) {
     ProgramState s = stateWithTool(tool);
     click(s, 2, 2);
     EXPECT_EQ(opaqueCells(s.canvas), (CellSet{{2, 2}})) << tool;
@@ -66,10 +61,9 @@ TEST(Dispatch, UnknownOrMiscasedToolsArePensAndYieldComesBeforeRepaint) {
   s.yieldToEvents = [&] { seenInPreview.push_back(s.preview.pixel(5, 2)); };
   dragThrough(s, {{2, 2}, {5, 2}});
   EXPECT_EQ(seenInPreview, (std::vector<Colour>{kWhite, kWhite, rgb(255, 0, 0)}));
-  EXPECT_EQ(s.preview.pixel(5, 2), rgb(255, 0, 0));
 }
 
-TEST(MainWindowPress, SwatchBoundsAreStrict) {
+TEST(MainWindowPress, SwatchBoundsAreStrictAndRightButtonPicksTheDrawnColour) {
   for (auto [x, y] : {std::pair{606.0, 230.0}, {632.0, 230.0}, {620.0, 222.0}, {620.0, 245.0}}) {
     ProgramState s;
     formMouseDown(s, kLeftButton, 0, x, y, kNoSurface);
@@ -78,18 +72,13 @@ TEST(MainWindowPress, SwatchBoundsAreStrict) {
   ProgramState s;
   formMouseDown(s, kLeftButton, 0, 607, 244, kNoSurface);
   EXPECT_EQ(s.colour.penTransparent, 1);
-}
 
-TEST(MainWindowPress, RightButtonPicksTheColourAsDrawn) {
-  ProgramState s = stateWithTool("Pen", rgb(9, 9, 9));
-  s.colour.chooseTransparent();
   auto surface = [](double x, double) { return x < 700 ? rgb(224, 224, 224) : kNoColour; };
   formMouseDown(s, kRightButton, 0, 750, 100, surface);
-  EXPECT_EQ(s.colour.penTransparent, 1);  // nothing under the pointer: unchanged
+  EXPECT_EQ(s.colour.penTransparent, 1);  // nothing drawn there: unchanged
   formMouseDown(s, kRightButton, 0, 600, 100, surface);
   EXPECT_EQ(s.colour.penTransparent, 0);
   EXPECT_EQ(s.colour.penColor, rgb(224, 224, 224));
-  EXPECT_TRUE(opaqueCells(s.canvas).empty());
   EXPECT_TRUE(s.iconSaved);
 }
 
@@ -99,33 +88,23 @@ TEST(MainWindowPress, BusyDropsWindowInputButNotThePalette) {
   formMouseDown(s, kLeftButton, 0, xOf(1), yOf(1), kNoSurface);
   formMouseMove(s, kLeftButton, 0, xOf(2), yOf(1));
   formMouseUp(s, kLeftButton, 0, xOf(2), yOf(1));
-  toolEvent(s, PointerKind::Press, kLeftButton, 0, 0, 0);  // the CLI path ignores Busy
   formMouseDown(s, kLeftButton, 0, 620, 230, kNoSurface);
   formMouseDown(s, kRightButton, 0, 600, 100, [](double, double) { return kBlack; });
-  EXPECT_EQ(opaqueCells(s.canvas), (CellSet{{0, 0}}));
+  EXPECT_TRUE(opaqueCells(s.canvas).empty());
   EXPECT_EQ(s.colour.penTransparent, 0);
   EXPECT_EQ(s.colour.penColor, rgb(255, 0, 0));
 
   s.colour.chooseTransparent();
-  paletteMouseDown(s, kRightButton, 0, 68, 122);
+  paletteMouseDown(s, kRightButton, 0, 500, 10);  // off the image: only the pen type changes
   EXPECT_EQ(s.colour.penTransparent, 0);
-  EXPECT_EQ(s.colour.penColor, rgb(0, 0, 255));
-}
-
-TEST(Palette, PressAndLeftDragPickTheImagePixel) {
-  ProgramState s;
-  s.colour.chooseTransparent();
-  paletteMouseDown(s, kLeftButton, 0, 500, 10);  // off the image: only the pen type changes
-  EXPECT_EQ(s.colour.penTransparent, 0);
-  EXPECT_EQ(s.colour.penColor, kBlack);
+  EXPECT_EQ(s.colour.penColor, rgb(255, 0, 0));
   paletteMouseMove(s, kLeftButton, 0, 68, 122);
   EXPECT_EQ(s.colour.penColor, rgb(0, 0, 255));
   paletteMouseMove(s, kLeftButton | kRightButton, 0, 68, 25);
-  paletteMouseMove(s, kRightButton, 0, 68, 25);
   EXPECT_EQ(s.colour.penColor, rgb(0, 0, 255));
 }
 
-// Shape tools only act within a drag begun by a left press on the grid.
+// Shape tools act only within a drag begun by a left press on the grid.
 TEST(DragProtocol, StrayMovesNeverRestoreAnOldSnapshot) {
   ProgramState s = stateWithTool("Line");
   dragThrough(s, {{1, 1}, {5, 1}});
@@ -137,14 +116,12 @@ TEST(DragProtocol, StrayMovesNeverRestoreAnOldSnapshot) {
   formMouseDown(s, kLeftButton, 0, 3, 100, kNoSurface);  // left of the grid
   formMouseMove(s, kLeftButton, 0, xOf(8), yOf(8));       // dragged in
   formMouseMove(s, kMiddleButton, 0, xOf(9), yOf(9));
-  formMouseUp(s, kMiddleButton, 0, xOf(9), yOf(9));
   formMouseUp(s, kLeftButton, 0, xOf(10), yOf(9));
   EXPECT_EQ(s.canvas, before);
   EXPECT_TRUE(s.iconSaved);
-  EXPECT_EQ(s.tools.undo.undoCount, 1);
 }
 
-TEST(DragProtocol, ReleaseOffTheGridEndsTheDrag) {
+TEST(DragProtocol, ReleaseOffTheGridOrACommandEndsTheDrag) {
   ProgramState s = stateWithTool("Box");
   formMouseDown(s, kLeftButton, 0, xOf(2), yOf(2), kNoSurface);
   formMouseMove(s, kLeftButton, 0, xOf(4), yOf(4));
@@ -154,19 +131,9 @@ TEST(DragProtocol, ReleaseOffTheGridEndsTheDrag) {
   formMouseMove(s, kLeftButton, 0, xOf(9), yOf(9));
   EXPECT_EQ(s.canvas, drawn);
 
-  // A whole-canvas command in the middle of a drag also ends it.
   formMouseDown(s, kLeftButton, 0, xOf(20), yOf(20), kNoSurface);
   flipHorizontal(s);
   const Canvas flipped = s.canvas;
   formMouseMove(s, kLeftButton, 0, xOf(25), yOf(25));
   EXPECT_EQ(s.canvas, flipped);
-}
-
-TEST(DragProtocol, PressOnTheLastCellHandledDrawsNothingThen) {
-  ProgramState s = stateWithTool("BoxFill");
-  dragThrough(s, {{3, 3}, {6, 6}});
-  undo(s);
-  EXPECT_EQ(opaqueCells(s.canvas), (CellSet{{3, 3}}));  // the level pushed after the anchor
-  toolEvent(s, PointerKind::Press, kLeftButton, 0, 6, 6);
-  EXPECT_EQ(opaqueCells(s.canvas), (CellSet{{3, 3}}));
 }
