@@ -27,7 +27,8 @@ SettingsFileReading parseSettingsText(const std::string& text);
 // Every field quoted, inner quotes doubled, line breaks dropped; ends in CR LF.
 std::string formatSettingsText(const std::vector<std::string>& fields);
 
-// The eight fields in file order: User, IconDir, PictureDir, MultiIconFile, three carried, VersionTag.
+// The eight fields in file order: User, IconDir, PictureDir, MultiIconFile, three carried,
+// VersionTag.
 std::vector<std::string> settingsFileFields(const Settings& settings);
 
 // Puts fields 1 to 7 (as many as there are) into the settings; field 8 is not used.

@@ -13,7 +13,7 @@ bool hasColour(Colour c) { return c >= 0; }
 struct Axis {
   double cellSize;
   double extent;
-  int origin;  // the pixel that cell 0 starts from
+  int origin;   // the pixel that cell 0 starts from
   double lead;  // 1 for the base offset inside a cell
 
   int at(double step, int index) const { return origin + roundHalfEven(step * index + lead); }
