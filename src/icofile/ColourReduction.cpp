@@ -5,6 +5,7 @@
 #include <array>
 
 #include "icofile/IcoFormat.h"
+#include "icofile/IcoWriter.h"
 
 namespace pictavo {
 namespace {
@@ -50,10 +51,10 @@ void copySourceColours(IcoState& ico, const Canvas& canvas) {
   for (int i = 0; i < kCellCount; ++i) ico.sourceColors[i] = canvas.cells()[i].colour;
 }
 
-void prepare16(IcoState& ico) {
+void prepare16(IcoState& ico, const Canvas& canvas) {
   for (int i = 0; i < kCellCount; ++i) {
     const int k = mapTo16(ico.sourceColors[i]);
-    ico.index16[i] = static_cast<std::int16_t>(k);
+    ico.index16[i] = static_cast<std::int16_t>(canvas.cells()[i].transparent == 1 ? 0 : k);
     ico.colors16[i] = kPalette16[k];
   }
 }
@@ -70,16 +71,19 @@ Reduction reduceTo256(IcoState& ico) {
   return r;
 }
 
-void copySourceTo256(IcoState& ico) { ico.colors256 = ico.sourceColors; }
-
-void clearTransparentIndex16(IcoState& ico, const Canvas& canvas) {
-  for (int i = 0; i < kCellCount; ++i)
-    if (canvas.cells()[i].transparent == 1) ico.index16[i] = 0;
-}
-
-void clearTransparentColors256(IcoState& ico, const Canvas& canvas) {
+Reduction prepare256(IcoState& ico, const Canvas& canvas, int colorCount) {
+  Reduction r;
+  if (colorCount >= 257)
+    r = reduceTo256(ico);
+  else
+    ico.colors256 = ico.sourceColors;
   for (int i = 0; i < kCellCount; ++i)
     if (canvas.cells()[i].transparent == 1) ico.colors256[i] = 0;
+  // The writer's palette decides which values survive; take them from it.
+  buildPalette(ico, 256);
+  for (int i = 0; i < kCellCount; ++i) ico.colors256[i] = ico.icoPalette[ico.index256[i]];
+  r.colorCount = recountColors(ico);
+  return r;
 }
 
 void applyPreparedColours(const IcoState& ico, int depth, Canvas& canvas) {

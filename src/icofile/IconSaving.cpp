@@ -26,22 +26,14 @@ IconTypeOutcome setIconType(ProgramState& state, int depth, MessageBoxes& boxes)
   if (depth == 16) {
     if (firstCount > 50 && !confirmed(boxes, sixteenColourWarning(firstCount)))
       return settle(state, false, firstCount);
-    prepare16(ico);
-    clearTransparentIndex16(ico, state.canvas);
+    prepare16(ico, state.canvas);
     return settle(state, true, firstCount);
   }
   if (depth != 256) return settle(state, true, firstCount);
-  int count = firstCount;
-  if (firstCount >= 257) {
-    const Reduction r = reduceTo256(ico);
-    count = r.colorCount;
-    if (r.passes == 3 && !confirmed(boxes, compressionWarning(firstCount, count)))
-      return settle(state, false, count);
-  } else {
-    copySourceTo256(ico);
-  }
-  clearTransparentColors256(ico, state.canvas);
-  return settle(state, true, count);
+  const Reduction r = prepare256(ico, state.canvas, firstCount);
+  if (r.passes == 3 && !confirmed(boxes, compressionWarning(firstCount, r.colorCount)))
+    return settle(state, false, r.colorCount);
+  return settle(state, true, r.passes == 0 ? firstCount : r.colorCount);
 }
 
 IcoResult saveIcon(ProgramState& state, const std::string& path) {

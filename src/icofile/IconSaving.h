@@ -9,7 +9,7 @@ namespace pictavo {
 
 struct IconTypeOutcome {
   bool accepted = false;  // false: the user declined a warning (ico.saveRefused)
-  int colorCount = 0;     // also left in tools.colorCount: the canvas's count, or colors256's after a reduction
+  int colorCount = 0;     // also left in tools.colorCount: the canvas's count, or colors256's if reduced
 };
 
 // SetIconType: prepares the save tables for depth 16 (index16, colors16) or
