@@ -1,0 +1,59 @@
+// Pictavo: an editor for 32 x 32 Windows icons.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+
+#include "app/ui/AssociateIco.h"
+#include "app/ui/FrmMain.h"
+#include "app/ui/QProcessLauncher.h"
+#include "app/ui/QtMessageBoxes.h"
+#include "app/ui/QtSettingsStore.h"
+#include "app/ui/StartUp.h"
+
+namespace {
+
+pictavo::ui::StartupContext describeSurroundings(const QApplication& app) {
+  pictavo::ui::StartupContext context;
+  context.programFile = QCoreApplication::applicationFilePath().toStdString();
+  context.programPath = QCoreApplication::applicationDirPath().toStdString();
+  QStringList arguments = app.arguments();
+  arguments.removeFirst();
+  context.commandLine = arguments.join(QLatin1Char(' ')).toStdString();
+  context.currentFolder = QDir::currentPath().toStdString();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    context.screenHeightPixels = screen->size().height();
+  context.applicationsFolder = pictavo::ui::userApplicationsFolder();
+  return context;
+}
+
+// PICTAVO_SCREENSHOT=<file.png>: once the window has painted, save a picture of it
+// and close, for checking the look without a display of one's own.
+void scheduleScreenshot(pictavo::ui::FrmMain& window) {
+  const QString path = qEnvironmentVariable("PICTAVO_SCREENSHOT");
+  if (path.isEmpty()) return;
+  QTimer::singleShot(1500, &window, [&window, path] {
+    if (!window.grab().save(path, "PNG")) qWarning("Could not save the screenshot to %s", qPrintable(path));
+    window.close();
+  });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Pictavo"));
+  QCoreApplication::setApplicationName(QStringLiteral("Pictavo"));
+
+  pictavo::ProgramState state;
+  pictavo::ui::QtMessageBoxes messages;
+  pictavo::ui::QtSettingsStore store;
+  pictavo::ui::QProcessLauncher launcher;
+  const pictavo::ui::Services services{messages, store, launcher};
+
+  auto window = pictavo::ui::startProgram(state, services, describeSurroundings(app));
+  messages.setParent(window.get());
+  scheduleScreenshot(*window);
+  return app.exec();
+}

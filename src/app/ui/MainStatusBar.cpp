@@ -1,0 +1,45 @@
+#include "app/ui/MainStatusBar.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+namespace pictavo::ui {
+namespace {
+
+QLabel* panel(const QString& name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setContentsMargins(3, 0, 3, 0);
+  return label;
+}
+
+}  // namespace
+
+MainStatusBar::MainStatusBar(QWidget* parent)
+    : QStatusBar(parent),
+      text_(panel(QStringLiteral("Panel1"), QStringLiteral("Status"), this)),
+      date_(panel(QStringLiteral("Panel2"), QString(), this)),
+      time_(panel(QStringLiteral("Panel3"), QString(), this)),
+      clock_(new QTimer(this)) {
+  setObjectName(QStringLiteral("sbStatusBar"));
+  setSizeGripEnabled(false);
+  addPermanentWidget(text_, 1);
+  addPermanentWidget(date_);
+  addPermanentWidget(time_);
+  showClock();
+  // The panels show whole minutes; checking every second keeps them at most a second late.
+  clock_->setInterval(1000);
+  connect(clock_, &QTimer::timeout, this, &MainStatusBar::showClock);
+  clock_->start();
+}
+
+void MainStatusBar::showClock() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QLocale locale;
+  date_->setText(locale.toString(now.date(), QLocale::ShortFormat));
+  time_->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+}  // namespace pictavo::ui

@@ -1,0 +1,12 @@
+#pragma once
+#include "app/ProgramLauncher.h"
+
+namespace pictavo::ui {
+
+// Runs a program with QProcess and waits for it (at most half a minute).
+class QProcessLauncher : public ProgramLauncher {
+ public:
+  LaunchResult run(const std::string& program, const std::vector<std::string>& arguments) override;
+};
+
+}  // namespace pictavo::ui

@@ -1,0 +1,26 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+
+#include "app/MessageBoxes.h"
+#include "app/ProgramLauncher.h"
+#include "app/SettingsStore.h"
+#include "canvas/Colour.h"
+
+namespace pictavo::ui {
+
+// Reads the colour drawn at a client position of a widget; kNoColour outside it.
+using SurfaceReader = std::function<Colour(QWidget& surface, double x, double y)>;
+
+// The colour as drawn, read back from a rendering of the widget and its children.
+Colour grabSurfaceColour(QWidget& surface, double x, double y);
+
+// What the main window needs of the platform; tests pass doubles.
+struct Services {
+  MessageBoxes& messages;
+  SettingsStore& store;
+  ProgramLauncher& launcher;
+  SurfaceReader readSurface = grabSurfaceColour;
+};
+
+}  // namespace pictavo::ui
