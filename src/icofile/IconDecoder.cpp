@@ -97,7 +97,7 @@ DecodeOutcome loadTempIco(IcoState& ico, int k) {
     return {DecodeStatus::NotDecodable, "There is no icon " + std::to_string(k) + " in " + path};
   }
   const std::int64_t position =
-      static_cast<std::int64_t>(ico.iconRecord[k] - 1) * kScanRecordSize + ico.iconOffset[k];
+      (static_cast<std::int64_t>(ico.iconRecord[k]) - 1) * kScanRecordSize + ico.iconOffset[k];
   ImageBytes bytes{};
   std::size_t got = 0;
   FileHandle file = openForReading(path);

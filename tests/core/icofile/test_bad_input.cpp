@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "IcoTestSupport.h"
+#include "icofile/IconDecoder.h"
+#include "icofile/IconScanner.h"
+
+using namespace pictavo;
+using namespace icotest;
+
+// Seeded random and mutated inputs; under the sanitizer build these are the
+// tests that catch out-of-bounds reads and overflows.
+namespace {
+
+std::vector<std::int64_t> naiveSearch(const Bytes& file) {
+  std::vector<std::int64_t> hits;
+  for (std::size_t p = 0; p + kIconSignature.size() <= file.size(); ++p)
+    if (std::equal(kIconSignature.begin(), kIconSignature.end(), file.begin() + static_cast<std::ptrdiff_t>(p)))
+      hits.push_back(static_cast<std::int64_t>(p));
+  return hits;
+}
+
+// Bytes drawn mostly from the signature's own values, with whole and partial
+// signatures planted near record boundaries and the end.
+Bytes randomFile(std::mt19937& rng) {
+  const std::size_t size = rng() % 3 == 0 ? rng() % 64 : rng() % 20000;
+  const std::uint8_t alphabet[] = {0x00, 0x28, 0x20, 0x40, 0x01, 0xFF};
+  Bytes file(size);
+  for (auto& b : file) b = rng() % 4 ? alphabet[rng() % 6] : static_cast<std::uint8_t>(rng());
+  const Bytes sig = signature();
+  for (int n = rng() % 6; n > 0 && size > 0; --n) {
+    std::size_t at = rng() % 2 ? (rng() % 5 + 1) * kScanRecordSize - rng() % 16 : rng() % size;
+    if (rng() % 3 == 0) at = size - rng() % 16;
+    for (std::size_t m = 0; m < sig.size() && at + m < size; ++m) file[at + m] = sig[m];
+  }
+  return file;
+}
+
+Bytes mutatedImage(std::mt19937& rng) {
+  const int depths[] = {1, 4, 8, 24, 32};
+  const int bits = depths[rng() % 5];
+  ImageSpec s(bits, std::vector<Colour>(bits <= 8 ? 1u << bits : 0u, 0x123456));
+  s.pixel = [&rng](int, int) { return static_cast<std::uint32_t>(rng()); };
+  s.transparent = [&rng](int, int) { return rng() % 2 == 0; };
+  Bytes b = makeImage(s);
+  for (int flips = rng() % 12; flips > 0; --flips) b[rng() % b.size()] = static_cast<std::uint8_t>(rng());
+  if (rng() % 3 == 0) b.resize(rng() % b.size());
+  return b;
+}
+
+void expectWhollyDecodedOrBlank(DecodeStatus status, const IcoState& ico) {
+  for (int i = 0; i < kCellCount; ++i) {
+    ASSERT_TRUE(ico.tempTransparent[i] == 0 || ico.tempTransparent[i] == 1);
+    if (ico.tempTransparent[i] == 1 || status != DecodeStatus::Decoded) {
+      ASSERT_EQ(ico.tempColors[i], kWhite);
+    }
+    if (status != DecodeStatus::Decoded) {
+      ASSERT_EQ(ico.tempTransparent[i], 1);
+    }
+  }
+}
+
+}  // namespace
+
+TEST(BadInput, ScannerAgreesWithANaiveSearchOnRandomFiles) {
+  std::mt19937 rng(20240517);
+  ScratchDir dir;
+  IcoState ico;
+  ico.openPath = dir.path("random.bin");
+  int hits = 0;
+  for (int round = 0; round < 300; ++round) {
+    const Bytes file = randomFile(rng);
+    writeFile(ico.openPath, file);
+    const int blocks[] = {1, 2, 3, 256};
+    ASSERT_EQ(scanIcons(ico, {}, ScanOptions{blocks[rng() % 4]}).status, ScanStatus::Completed);
+    std::vector<std::int64_t> found;
+    for (int n = 0; n < ico.iconCount; ++n)
+      found.push_back(std::int64_t(ico.iconRecord[n] - 1) * kScanRecordSize + ico.iconOffset[n]);
+    ASSERT_EQ(found, naiveSearch(file)) << "round " << round;
+    hits += ico.iconCount;
+    for (int k = 0; k < ico.iconCount; ++k) {
+      const DecodeOutcome out = loadTempIco(ico, k);
+      ASSERT_NE(out.status, DecodeStatus::Unreadable);
+      expectWhollyDecodedOrBlank(out.status, ico);
+    }
+  }
+  EXPECT_GT(hits, 200);
+}
+
+TEST(BadInput, DecoderSurvivesMutatedAndTruncatedImages) {
+  std::mt19937 rng(99);
+  IcoState ico;
+  for (int round = 0; round < 3000; ++round) {
+    const Bytes b = round % 4 == 0 ? randomFile(rng) : mutatedImage(rng);
+    // An exactly sized copy, so the sanitizer sees any read past its end.
+    std::unique_ptr<std::uint8_t[]> exact(new std::uint8_t[b.size() + 1]);
+    std::copy(b.begin(), b.end(), exact.get());
+    const DecodeStatus status = decodeIconImage(exact.get(), b.size(), ico);
+    expectWhollyDecodedOrBlank(status, ico);
+  }
+}
+
+TEST(BadInput, NonsensePositionsInTheFoundListNeverCrash) {
+  ScratchDir dir;
+  IcoState ico;
+  ico.openPath = dir.path("small.bin");
+  writeFile(ico.openPath, Bytes(100, 0x28));
+  ico.iconCount = 4;
+  const std::int32_t records[] = {0, -2147483647 - 1, 2147483647, 1};
+  const std::int32_t offsets[] = {0, 7, 2147483647, -2147483647 - 1};
+  for (int k = 0; k < 4; ++k) ico.iconRecord[k] = records[k], ico.iconOffset[k] = offsets[k];
+  for (int k = 0; k < 4; ++k) {
+    const DecodeOutcome out = loadTempIco(ico, k);
+    EXPECT_FALSE(out) << k;
+    expectWhollyDecodedOrBlank(out.status, ico);
+  }
+}
