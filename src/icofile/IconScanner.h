@@ -15,7 +15,7 @@ using ScanProgress = std::function<bool(double percent)>;
 enum class ScanStatus {
   Completed,   // whole file scanned
   Cancelled,   // progress returned false; what was found before is kept
-  ListFull,    // stopped at kMaxFoundIcons entries, all of them kept
+  ListFull,    // stopped at kMaxFoundIcons entries (or past record 2^31 - 1), all kept
   Unreadable,  // the file could not be measured, opened or read; list emptied
 };
 

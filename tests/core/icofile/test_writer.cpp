@@ -171,6 +171,20 @@ TEST(SaveIcon, ReplacesALongerFileWhole) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.dir()), fs::directory_iterator()), 1);
 }
 
+TEST(SaveIcon, SavingThroughALinkUpdatesItsTargetAndKeepsPermissions) {
+  ScratchDir dir;
+  const std::string target = dir.path("real.ico"), link = dir.path("link.ico");
+  writeFile(target, Bytes(5, 0));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink(target, link);
+  ProgramState state;
+  ASSERT_TRUE(saveIcon(state, link, 24));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::file_size(target), 3262u);
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST(SaveIcon, FailuresNameTheFileLeaveTheOldOneAndMarkNothingSaved) {
   ScratchDir dir;
   ProgramState state;
