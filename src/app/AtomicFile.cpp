@@ -1,67 +1,98 @@
 #include "app/AtomicFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <random>
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define PICTAVO_HAVE_FSYNC 1
-#endif
-
 namespace pictavo {
 namespace {
 
-std::string temporaryNameBeside(const std::string& path) {
-  std::random_device entropy;
-  char suffix[32];
-  std::snprintf(suffix, sizeof suffix, ".tmp-%08x", static_cast<unsigned>(entropy()));
-  return path + suffix;
+namespace fs = std::filesystem;
+
+// Saving through a link updates what it points at.
+std::string resolvedTarget(const std::string& path) {
+  std::error_code ec;
+  if (fs::is_symlink(path, ec)) {
+    fs::path real = fs::weakly_canonical(path, ec);
+    if (!ec) return real.string();
+  }
+  return path;
 }
 
-bool fail(std::string* whyNot, const std::string& what) {
-  if (whyNot) *whyNot = what;
-  return false;
+std::string temporaryNameBeside(const std::string& target) {
+  fs::path p(target);
+  std::random_device seed;
+  std::uniform_int_distribution<unsigned> pick(0, 0xFFFFFF);
+  char suffix[16];
+  std::snprintf(suffix, sizeof suffix, ".%06x.tmp", pick(seed));
+  return (p.parent_path() / ("." + p.filename().string() + suffix)).string();
 }
 
-// The data must be on disk before the rename, or a crash could leave an empty file.
-bool writeAndSync(std::FILE* file, const std::string& content) {
-  if (!content.empty() && std::fwrite(content.data(), 1, content.size(), file) != content.size())
-    return false;
-  if (std::fflush(file) != 0) return false;
-#ifdef PICTAVO_HAVE_FSYNC
-  if (fsync(fileno(file)) != 0) return false;
-#endif
+int createExclusive(std::string& tempPath, const std::string& target) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    tempPath = temporaryNameBeside(target);
+    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+  std::size_t done = 0;
+  while (done < size) {
+    ssize_t n = ::write(fd, data + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
   return true;
+}
+
+void copyModeOfExisting(int fd, const std::string& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
 }
 
 }  // namespace
 
+int replaceFileAtomically(const std::string& path, const void* data, std::size_t size) {
+  const std::string target = resolvedTarget(path);
+  std::string tempPath;
+  const int fd = createExclusive(tempPath, target);
+  if (fd < 0) return errno;
+  copyModeOfExisting(fd, target);
+  // The data must be on disk before the rename, or a crash could leave an empty file.
+  bool written = writeAll(fd, static_cast<const char*>(data), size) && ::fsync(fd) == 0;
+  int err = errno;
+  if (::close(fd) != 0 && written) {
+    written = false;
+    err = errno;
+  }
+  if (written && std::rename(tempPath.c_str(), target.c_str()) != 0) {
+    written = false;
+    err = errno;
+  }
+  if (!written) {
+    ::unlink(tempPath.c_str());
+    return err != 0 ? err : EIO;
+  }
+  return 0;
+}
+
 bool replaceFileAtomically(const std::string& path, const std::string& content,
                            std::string* whyNot) {
-  const std::string temporary = temporaryNameBeside(path);
-  std::FILE* file = std::fopen(temporary.c_str(), "wbx");
-  if (!file) return fail(whyNot, "cannot create " + temporary + ": " + std::strerror(errno));
-
-  const bool written = writeAndSync(file, content);
-  int problem = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (written && !closed) problem = errno;
-  std::error_code ignored;
-  if (!written || !closed) {
-    std::filesystem::remove(temporary, ignored);
-    return fail(whyNot, "cannot write " + temporary + ": " + std::strerror(problem));
-  }
-
-  std::error_code renameError;
-  std::filesystem::rename(temporary, path, renameError);
-  if (renameError) {
-    std::filesystem::remove(temporary, ignored);
-    return fail(whyNot, "cannot replace " + path + ": " + renameError.message());
-  }
-  return true;
+  const int err = replaceFileAtomically(path, content.data(), content.size());
+  if (err != 0 && whyNot) *whyNot = "cannot write " + path + ": " + std::strerror(err);
+  return err == 0;
 }
 
 }  // namespace pictavo

@@ -1,12 +1,17 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace pictavo {
 
-// Writes `content` to a fresh file beside `path`, then renames it over `path`,
-// so readers see either the old file or the whole new one, never a torn one.
-// On failure the old file is untouched, no temporary is left behind, and
-// `whyNot` (when given) says what went wrong.
+// Writes `size` bytes to a new file beside `path`, flushes them to disk and
+// renames the new file over `path`, so readers see either the old file or the
+// whole new one. A link is followed and an existing file keeps its
+// permissions. On failure the old file is untouched and no temporary file is
+// left behind. Returns 0 on success, else the errno of the failure.
+int replaceFileAtomically(const std::string& path, const void* data, std::size_t size);
+
+// The same for text; `whyNot` (when given) receives a message naming `path`.
 bool replaceFileAtomically(const std::string& path, const std::string& content,
                            std::string* whyNot = nullptr);
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "icofile/AtomicFile.h"
+#include "app/AtomicFile.h"
 #include "icofile/IcoFormat.h"
 
 namespace pictavo {
@@ -81,7 +81,9 @@ int nearestEntry(const IcoState& ico, int used, Colour c) {
 }
 
 IcoResult writeTo(const ProgramState& state, const Bytes& bytes) {
-  return saveBytesAtomically(state.ico.savePath, bytes);
+  const int err = replaceFileAtomically(state.ico.savePath, bytes.data(), bytes.size());
+  if (err != 0) return IcoResult::failure(describeFileError("Could not save", state.ico.savePath, err));
+  return IcoResult::success();
 }
 
 }  // namespace
