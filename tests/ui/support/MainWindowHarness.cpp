@@ -11,9 +11,11 @@
 
 namespace pictavo::testing {
 
-MainWindowHarness::MainWindowHarness(ScreenMode mode) {
+MainWindowHarness::MainWindowHarness(ScreenMode mode,
+                                     const std::function<void(ProgramState&)>& prepare) {
   QApplication::setQuitOnLastWindowClosed(false);
   state.setScreenMode(mode);
+  if (prepare) prepare(state);
   window = std::make_unique<ui::FrmMain>(state, services());
   window->show();
   if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the main window was not exposed");

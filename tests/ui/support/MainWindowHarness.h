@@ -1,6 +1,7 @@
 #pragma once
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "app/ProgramState.h"
@@ -19,7 +20,9 @@ struct MainWindowHarness {
   RecordingLauncher launcher;
   std::unique_ptr<ui::FrmMain> window;
 
-  explicit MainWindowHarness(ScreenMode mode = ScreenMode::Large);
+  // `prepare` runs on the state before the window is built and shown.
+  explicit MainWindowHarness(ScreenMode mode = ScreenMode::Large,
+                             const std::function<void(ProgramState&)>& prepare = {});
 
   ui::Services services() { return ui::Services{boxes, store, launcher}; }
   QWidget* surface() const;
