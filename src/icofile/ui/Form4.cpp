@@ -1,0 +1,154 @@
+#include "icofile/ui/Form4.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "icofile/IconDecoder.h"
+#include "icofile/ui/FormControls.h"
+#include "icofile/ui/IconPicture.h"
+
+namespace pictavo::ui {
+namespace {
+
+constexpr int kPitch = 48;  // between boxes, both directions
+
+QPoint boxPosition(int b) { return {40 + kPitch * (b % Form4::kColumns), 72 + kPitch * (b / Form4::kColumns)}; }
+
+}  // namespace
+
+Form4::Form4(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
+  setObjectName(QStringLiteral("Form4"));
+  setWindowTitle(QStringLiteral("Choose Icon"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(409, 266);
+  buildControls();
+}
+
+void Form4::buildControls() {
+  placeLabel(this, "Label1", QStringLiteral("The file you have chosen contains"), QRect(80, 16, 169, 17));
+  label3_ = placeLabel(this, "Label3", QString(), QRect(247, 16, 33, 17), true);
+  label3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  placeLabel(this, "Label4", QStringLiteral("icons."), QRect(280, 16, 65, 17));
+  placeLabel(this, "Label2",
+             QStringLiteral("Please select the icon that you wish to load and click OK."),
+             QRect(48, 32, 305, 17));
+  new OutlineShape(this, "Shape1", QRect(16, 56, 369, 161));
+  for (int b = 0; b < kBoxes; ++b) {
+    auto* box = new IconPicture(this);
+    box->setObjectName(QStringLiteral("Picture1_%1").arg(b));
+    box->setProperty("index", b);
+    box->move(boxPosition(b));
+    connect(box, &IconPicture::clicked, this, [this, b] { Picture1_Click(b); });
+    connect(box, &IconPicture::doubleClicked, this, [this, b] { Picture1_DblClick(b); });
+    picture1_[static_cast<std::size_t>(b)] = box;
+  }
+  shape2_ = new OutlineShape(this, "Shape2", QRect(34, 67, 44, 42));
+  shape2_->hide();
+  vScroll1_ = new QScrollBar(Qt::Vertical, this);
+  vScroll1_->setObjectName(QStringLiteral("VScroll1"));
+  vScroll1_->setGeometry(376, 56, 25, 161);
+  vScroll1_->setRange(0, 0);
+  vScroll1_->setPageStep(1);
+  connect(vScroll1_, &QScrollBar::valueChanged, this, &Form4::VScroll1_Change);
+  command3_ = placeButton(this, "Command3", QStringLiteral("OK"), QRect(104, 232, 89, 25));
+  command3_->setEnabled(false);
+  command3_->setDefault(true);
+  connect(command3_, &QPushButton::clicked, this, &Form4::Command3_Click);
+  auto* command2 = placeButton(this, "Command2", QStringLiteral("Cancel"), QRect(200, 232, 89, 25));
+  connect(command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+  auto* command1 = placeButton(this, "Command1", QStringLiteral("Browse"), QRect(296, 232, 89, 25));
+  connect(command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+}
+
+QWidget* Form4::selectionFrame() const { return shape2_; }
+
+int Form4::scrollMaximum(int iconCount) {
+  if (iconCount <= kBoxes) return 0;
+  // Int((IconCount - 22) / 14) + 1; the numerator is never negative here.
+  return (iconCount - 22) / kScrollStep + 1;
+}
+
+void Form4::showFirstPage() {
+  Form_Activate();
+  const bool scrolls = state_.ico.iconCount >= kBoxes;
+  vScroll1_->setVisible(scrolls);
+  {
+    const QSignalBlocker quiet(vScroll1_);
+    vScroll1_->setRange(0, scrollMaximum(state_.ico.iconCount));
+    vScroll1_->setValue(0);
+  }
+  showPage(0);
+}
+
+bool Form4::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  return QWidget::event(event);
+}
+
+void Form4::Form_Activate() {
+  shape2_->hide();
+  label3_->setText(QString::number(state_.ico.iconCount));
+}
+
+void Form4::VScroll1_Change(int value) {
+  showPage(value * kScrollStep);
+  shape2_->hide();
+}
+
+void Form4::showPage(int firstShown) {
+  state_.ico.firstShown = firstShown;
+  for (int b = 0; b < kBoxes; ++b) {
+    IconPicture& box = *picture1_[static_cast<std::size_t>(b)];
+    if (holdsIcon(firstShown + b))
+      drawIcon(firstShown + b, box);
+    else
+      box.clear();
+  }
+}
+
+void Form4::drawIcon(int index, IconPicture& box) {
+  if (loadTempIco(state_.ico, index))
+    box.showImage(iconImage(state_.ico.tempColors));
+  else
+    box.markUnsupported();
+}
+
+bool Form4::holdsIcon(int index) const { return index >= 0 && index < state_.ico.iconCount; }
+
+void Form4::Picture1_Click(int index) {
+  const int icon = index + state_.ico.firstShown;
+  if (!holdsIcon(icon)) return;
+  state_.ico.chosenIcon = icon;
+  selected_ = true;
+  command3_->setEnabled(true);
+  shape2_->show();
+  shape2_->raise();
+  placeSelectionFrame(index);
+}
+
+void Form4::Picture1_DblClick(int index) {
+  if (!holdsIcon(index + state_.ico.firstShown)) return;
+  state_.ico.chosenIcon = index + state_.ico.firstShown;
+  selected_ = true;
+  Command3_Click();
+}
+
+void Form4::placeSelectionFrame(int b) { shape2_->move(kPitch * (b % kColumns) + 34, kPitch * (b / kColumns) + 67); }
+
+void Form4::Command3_Click() {
+  if (!selected_ || !holdsIcon(state_.ico.chosenIcon)) return;
+  const int chosen = state_.ico.chosenIcon;
+  close();
+  emit iconChosen(chosen);
+}
+
+void Form4::Command1_Click() {
+  close();
+  emit browseRequested();
+}
+
+void Form4::Command2_Click() { Command1_Click(); }
+
+}  // namespace pictavo::ui

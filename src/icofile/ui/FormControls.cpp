@@ -1,0 +1,46 @@
+#include "icofile/ui/FormControls.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace pictavo::ui {
+
+QFont dialogFont(const QFont& base, bool bold) {
+  QFont f = base;
+  f.setPixelSize(11);
+  f.setBold(bold);
+  return f;
+}
+
+QLabel* placeLabel(QWidget* form, const char* name, const QString& text, const QRect& where, bool bold) {
+  auto* label = new QLabel(text, form);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(dialogFont(form->font(), bold));
+  label->setGeometry(where);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QPushButton* placeButton(QWidget* form, const char* name, const QString& caption, const QRect& where,
+                         bool bold) {
+  auto* button = new QPushButton(caption, form);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setFont(dialogFont(form->font(), bold));
+  button->setGeometry(where);
+  return button;
+}
+
+OutlineShape::OutlineShape(QWidget* form, const char* name, const QRect& where) : QWidget(form) {
+  setObjectName(QString::fromLatin1(name));
+  setGeometry(where);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void OutlineShape::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setPen(palette().color(QPalette::WindowText));
+  p.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+}  // namespace pictavo::ui

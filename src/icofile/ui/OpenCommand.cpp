@@ -1,0 +1,144 @@
+#include "icofile/ui/OpenCommand.h"
+
+#include "app/PathSeparator.h"
+#include "icofile/IconDecoder.h"
+#include "icofile/ui/Form4.h"
+#include "icofile/ui/SaveCommand.h"
+#include "icofile/ui/WaitForm.h"
+
+namespace pictavo::ui {
+namespace {
+
+constexpr const char* kSaveBeforeOpenTitle = "Save Changes Before Open?";
+constexpr const char* kSaveBeforeOpenText =
+    "Would you like to save changes to your current icon before continuing?";
+
+bool isSeparator(char c) { return c == kPathSeparator || c == '/'; }
+
+}  // namespace
+
+std::string folderOfPickedFile(const std::string& path) {
+  std::size_t end = path.size();
+  while (end > 0 && !isSeparator(path[end - 1])) --end;
+  if (end == 0) return {};
+  // The root keeps its separator; "C:\app.ico" gives "C:".
+  return end == 1 ? path.substr(0, 1) : path.substr(0, end - 1);
+}
+
+OpenCommand::OpenCommand(const FileCommandHost& host, SaveCommand& save) : host_(host), save_(save) {}
+
+OpenCommand::~OpenCommand() {
+  delete form4_.data();
+  delete waitForm_.data();
+}
+
+Form4* OpenCommand::chooser() const { return form4_; }
+
+WaitForm* OpenCommand::waitForm() const { return waitForm_; }
+
+bool OpenCommand::askToSaveFirst() {
+  ProgramState& state = host_.state;
+  if (state.iconSaved) return true;
+  const Answer answer =
+      host_.messages.show(kSaveBeforeOpenText, kSaveBeforeOpenTitle, Buttons::YesNoCancel);
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::Yes) {
+    // A save the user abandons ends the Open as Cancel would.
+    if (!save_.saveAndWait()) return false;
+    host_.messages.show("File Saved Successfully", "Save Successful", Buttons::Ok);
+  }
+  host_.dialog.setFileName({});
+  return true;
+}
+
+void OpenCommand::mnuFileOpen_Click() {
+  if (!askToSaveFirst()) return;
+  ProgramState& state = host_.state;
+  FileDialog& dialog = host_.dialog;
+  for (;;) {
+    state.busy = true;
+    if (!state.ico.lastIconDir.empty()) {
+      dialog.setInitDir(state.ico.lastIconDir);
+      dialog.setFileName({});
+    } else {
+      dialog.setInitDir(state.settings.iconDir);
+    }
+    dialog.setFilter(kOpenFilter);
+    const std::string path = dialog.showOpen();
+    if (path.empty()) break;
+    // The chooser reads the list that the scan is about to replace.
+    closeChooser();
+    state.ico.openPath = path;
+    state.ico.openedFromFile = true;
+    state.ico.lastIconDir = folderOfPickedFile(path);
+    if (scanAndOffer() != Offered::NoIcons) break;
+    dialog.setFileName({});
+  }
+  state.busy = false;
+}
+
+void OpenCommand::openNamedFile() {
+  closeChooser();
+  scanAndOffer();
+}
+
+OpenCommand::Offered OpenCommand::scanAndOffer() {
+  if (!waitForm_) waitForm_ = new WaitForm(host_.mainWindow);
+  lastScan_ = scanIconsWithProgress(host_.state.ico, *waitForm_, scanOptions_);
+  if (lastScan_.status == ScanStatus::Unreadable) {
+    report(lastScan_.message, MessageIcon::Critical);
+    return Offered::Failed;
+  }
+  const int count = host_.state.ico.iconCount;
+  if (count == 0) {
+    host_.messages.show(kNoIconsMessage, "", Buttons::Ok);
+    return Offered::NoIcons;
+  }
+  if (count == 1)
+    loadSingleIcon();
+  else
+    showIconChooser();
+  return Offered::Icons;
+}
+
+void OpenCommand::loadSingleIcon() { loadChosenIcon(0); }
+
+void OpenCommand::showIconChooser() {
+  form4_ = new Form4(host_.state, host_.mainWindow);
+  Form4* form = form4_;
+  QObject::connect(form, &Form4::iconChosen, form, [this](int k) {
+    form4_ = nullptr;
+    if (host_.mainWindow) {
+      host_.mainWindow->raise();
+      host_.mainWindow->activateWindow();
+    }
+    loadChosenIcon(k);
+  });
+  QObject::connect(form, &Form4::browseRequested, form, [this] {
+    form4_ = nullptr;
+    host_.dialog.setFileName({});
+    mnuFileOpen_Click();
+  });
+  form->show();
+  form->showFirstPage();
+}
+
+void OpenCommand::loadChosenIcon(int k) {
+  const DecodeOutcome outcome = loadIconOntoCanvas(host_.state, k);
+  if (!outcome) {
+    report(outcome.message);
+    return;
+  }
+  if (host_.showCanvas) host_.showCanvas();
+}
+
+void OpenCommand::closeChooser() {
+  if (form4_) form4_->close();
+  form4_ = nullptr;
+}
+
+void OpenCommand::report(const std::string& message, MessageIcon icon) {
+  host_.messages.show(message, "", Buttons::Ok, icon);
+}
+
+}  // namespace pictavo::ui

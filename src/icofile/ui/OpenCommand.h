@@ -1,0 +1,59 @@
+#pragma once
+#include <QPointer>
+#include <string>
+
+#include "icofile/IconScanner.h"
+#include "icofile/ui/FileCommandHost.h"
+
+namespace pictavo::ui {
+
+class Form4;
+class SaveCommand;
+class WaitForm;
+
+constexpr const char* kOpenFilter = "Icon Files (*.ic*;*.dll;*.exe)|*.ic*;*.dll;*.exe";
+constexpr const char* kNoIconsMessage = "There were no icons in the file you selected";
+
+// LastIconDir for a file picked in the Open dialog: its folder without the
+// final separator; a file in the root gives the root ("C:" on a drive's root).
+std::string folderOfPickedFile(const std::string& path);
+
+// The Open command and the start-up open: scan a file, then load its only
+// icon or offer all of them in the chooser.
+class OpenCommand {
+ public:
+  OpenCommand(const FileCommandHost& host, SaveCommand& save);
+  ~OpenCommand();
+  OpenCommand(const OpenCommand&) = delete;
+  OpenCommand& operator=(const OpenCommand&) = delete;
+
+  void mnuFileOpen_Click();
+  // The file in ico.openPath (named on the command line), without prompt or dialog.
+  void openNamedFile();
+
+  Form4* chooser() const;
+  WaitForm* waitForm() const;
+  // Tests scan huge files in small blocks to cancel sooner.
+  void setScanOptions(const ScanOptions& options) { scanOptions_ = options; }
+  const ScanOutcome& lastScan() const { return lastScan_; }
+
+ private:
+  enum class Offered { Icons, NoIcons, Failed };
+
+  bool askToSaveFirst();
+  Offered scanAndOffer();
+  void loadSingleIcon();
+  void showIconChooser();
+  void loadChosenIcon(int k);
+  void closeChooser();
+  void report(const std::string& message, MessageIcon icon = MessageIcon::Warning);
+
+  FileCommandHost host_;
+  SaveCommand& save_;
+  QPointer<WaitForm> waitForm_;
+  QPointer<Form4> form4_;
+  ScanOptions scanOptions_;
+  ScanOutcome lastScan_;
+};
+
+}  // namespace pictavo::ui
