@@ -67,6 +67,22 @@ class MainServicesTest : public QObject {
     QVERIFY(boxes.show("Really?", "Q", Buttons::YesNoCancel) == Answer::Cancel);
   }
 
+  void aYesNoQuestionCannotBeEscaped() {
+    ui::QtMessageBoxes boxes;
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&stillOpen] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      QTest::keyClick(box, Qt::Key_Escape);
+      if (box->isVisible()) box->close();
+      stillOpen = box->isVisible();
+      if (stillOpen) box->button(QMessageBox::Yes)->click();
+    });
+    QVERIFY(boxes.show("Save before exiting?", "Save Changes Before Exit?", Buttons::YesNo) ==
+            Answer::Yes);
+    QVERIFY(stillOpen);
+  }
+
   void settingsStoreKeepsValuesUnderPictavoSettings() {
     ui::QtSettingsStore store;
     QVERIFY(!store.value("IconDir").has_value());

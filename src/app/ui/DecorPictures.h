@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -17,6 +18,9 @@ QPixmap colourPanel(QSize size, const QColor& background);
 // A sun (beside the brightness buttons) and a half-dark disc (beside the contrast buttons).
 QPixmap sunPicture(QSize size);
 QPixmap halfDiscPicture(QSize size);
+
+// The program's own icon: a few coloured cells of an enlarged grid.
+QIcon programIcon();
 
 enum class Arrow { Up, Down, Left, Right };
 // A solid arrow head for the slide buttons.

@@ -3,15 +3,35 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QTimer>
 
 namespace pictavo::ui {
 namespace {
 
+// A status-bar panel with a thin sunken edge, whatever the widget style draws.
+class SunkenPanel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    QPainter p(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(palette().color(QPalette::Light));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+  }
+};
+
 QLabel* panel(const QString& name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new SunkenPanel(text, parent);
   label->setObjectName(name);
-  label->setContentsMargins(3, 0, 3, 0);
+  label->setContentsMargins(4, 0, 4, 0);
   return label;
 }
 

@@ -1,5 +1,7 @@
 #include "app/ui/QtMessageBoxes.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace pictavo::ui {
@@ -26,7 +28,7 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-// A box closed without choosing (Escape, the close button) counts as its gentlest answer.
+// A box closed without choosing (Escape, the close button) counts as Cancel where it has one.
 Answer answerFor(int clicked, Buttons buttons) {
   switch (clicked) {
     case QMessageBox::Ok: return Answer::Ok;
@@ -40,6 +42,24 @@ Answer answerFor(int clicked, Buttons buttons) {
   return Answer::Cancel;
 }
 
+// A Yes/No question has no gentle answer: Escape and the close button do nothing,
+// so a slip of the hand cannot throw away unsaved work.
+class RequireChoice : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress)
+      return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if (event->type() == QEvent::Close) {
+      event->ignore();
+      return true;
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 Answer QtMessageBoxes::show(const std::string& text, const std::string& title, Buttons buttons,
@@ -48,6 +68,8 @@ Answer QtMessageBoxes::show(const std::string& text, const std::string& title, B
   QMessageBox box(boxIcon(icon), caption, QString::fromStdString(text), standardButtons(buttons),
                   parent_.data());
   box.setTextFormat(Qt::PlainText);
+  RequireChoice requireChoice;
+  if (buttons == Buttons::YesNo) box.installEventFilter(&requireChoice);
   return answerFor(box.exec(), buttons);
 }
 
