@@ -11,8 +11,8 @@ constexpr int kLargeWindowTwips = 7850;
 
 int clientHeightFor(int windowTwips) { return windowTwips / kTwipsPerPixel - kNonClientHeight; }
 
-// Everything that is the same in both layouts, at its designed place.
-MainLayout designLayout() {
+// Everything that is the same in both layouts; the two layouts then move what differs.
+MainLayout commonLayout() {
   MainLayout l{};
   l.picture1 = QRect(496, 32, 137, 189);
   l.command13 = QRect(5, 5, 23, 17);
@@ -51,7 +51,7 @@ void setTops(MainLayout& l, int up, int sides, int down, int plusMinus, int capt
 }
 
 MainLayout smallLayout() {
-  MainLayout l = designLayout();
+  MainLayout l = commonLayout();
   l.mode = ScreenMode::Small;
   l.client = QSize(634, clientHeightFor(kSmallWindowTwips));
   l.windowTop = 0;
@@ -66,7 +66,7 @@ MainLayout smallLayout() {
 }
 
 MainLayout largeLayout() {
-  MainLayout l = designLayout();
+  MainLayout l = commonLayout();
   l.mode = ScreenMode::Large;
   l.client = QSize(634, clientHeightFor(kLargeWindowTwips));
   l.windowTop = -1;

@@ -164,8 +164,9 @@ const QMap<QString, Drawing>& drawings() {
        [](QPainter& p) {
          p.setPen(QPen(kBlue, 2, Qt::SolidLine, Qt::RoundCap));
          p.setBrush(Qt::NoBrush);
-         p.drawArc(QRectF(2.5, 2.5, 11, 11), 120 * 16, 270 * 16);
-         arrowHead(p, QPointF(6, 2.5), 0, kBlue);
+         // Clockwise from twelve o'clock round to nine, the head pointing on upwards.
+         p.drawArc(QRectF(2.5, 3.5, 11, 11), 90 * 16, -270 * 16);
+         arrowHead(p, QPointF(2.5, 4.5), -90, kBlue);
        }},
       {"Draw",
        [](QPainter& p) {
