@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Pictavo, starts it on a virtual screen in each layout and saves a picture
 # of the main window: <out>/pictavo-large.png (1024x768 screen) and
-# <out>/pictavo-small.png (640x480 screen). <out> defaults to screenshots/.
+# <out>/pictavo-small.png (640x480 screen). <out> defaults to build/screenshots/.
 # A scratch HOME keeps the real settings untouched. PICTAVO_BUILD_DIR names
 # another build folder to build and run from (default build/, built by build.sh).
 set -euo pipefail
@@ -15,7 +15,7 @@ else
   cmake --build "$build_dir" --target pictavo
 fi
 program=$(cd "$build_dir" && pwd)/pictavo
-out=${1:-screenshots}
+out=${1:-build/screenshots}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 scratch=$(mktemp -d)
