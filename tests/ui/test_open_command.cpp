@@ -1,6 +1,7 @@
 // The Open command, the start-up open and the icon chooser, on generated icon files.
 #include <QApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -65,7 +66,16 @@ class TestOpenCommand : public QObject {
     QVERIFY(!rig.state.busy);
     QVERIFY(rig.state.ico.openedFromFile);
     QCOMPARE(rig.state.ico.lastIconDir, tmp.folder());
-    QVERIFY(!rig.open.waitForm()->isVisible());
+    ui::WaitForm* wait = rig.open.waitForm();
+    QVERIFY(!wait->isVisible());
+    QCOMPARE(wait->windowTitle(), QStringLiteral("Please Wait"));
+    QCOMPARE(wait->size(), QSize(276, 79));
+    QCOMPARE(wait->findChild<QLabel*>("Label1")->text(), QStringLiteral("Please wait while I scan the file."));
+    QVERIFY(wait->findChild<QLabel*>("Label1")->font().bold());
+    QCOMPARE(wait->cancelButton()->text(), QStringLiteral("Cancel"));
+    QVERIFY(wait->cancelButton()->font().bold());
+    QCOMPARE(wait->progressBar()->maximum(), 100);
+    QCOMPARE(clippedLabels(*wait), std::vector<std::string>{});
 
     // The next Open starts in that folder with the name cleared.
     rig.dialog.setFileName("stale.ico");
@@ -167,6 +177,7 @@ class TestOpenCommand : public QObject {
       QCOMPARE(form->windowTitle(), QStringLiteral("Choose Icon"));
       QCOMPARE(form->size(), QSize(409, 266));
       QCOMPARE(form->findChild<QLabel*>("Label3")->text(), QString::number(count));
+      QCOMPARE(clippedLabels(*form), std::vector<std::string>{});
       QVERIFY(form->scrollBar()->isVisible());
       QCOMPARE(form->scrollBar()->maximum(), 1);
       for (int b = 0; b < Form4::kBoxes; ++b) QCOMPARE(shownNumber(form->box(b)), b);

@@ -104,6 +104,7 @@ class TestSaveCommand : public QObject {
     SaveForm* form = openChooser(rig);
     QCOMPARE(form->windowTitle(), QStringLiteral("Choose a save type"));
     QCOMPARE(form->countLabel()->text(), QStringLiteral("2"));
+    QCOMPARE(clippedLabels(*form), std::vector<std::string>{});
     QVERIFY(!form->qualityLabel()->isVisible());
     const QColor face = form->palette().color(QPalette::Button);
     // 200 grey maps to light grey (192) at 16 colours; a transparent cell shows the button face.

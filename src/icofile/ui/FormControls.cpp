@@ -6,9 +6,30 @@
 
 namespace pictavo::ui {
 
+namespace {
+
+constexpr int kTextPixels = 11;
+constexpr int kSmallestTextPixels = 8;
+
+// A fixed-width label shrinks its font rather than cut its text off.
+void fitToWidth(QLabel& label) {
+  if (label.wordWrap()) return;
+  QFont f = label.font();
+  while (f.pixelSize() > kSmallestTextPixels &&
+         QFontMetrics(f).horizontalAdvance(label.text()) > label.width()) {
+    f.setPixelSize(f.pixelSize() - 1);
+  }
+  label.setFont(f);
+}
+
+}  // namespace
+
 QFont dialogFont(const QFont& base, bool bold) {
   QFont f = base;
-  f.setPixelSize(11);
+  // The positions were made for a narrow sans serif; these come close.
+  f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                 QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), base.family()});
+  f.setPixelSize(kTextPixels);
   f.setBold(bold);
   return f;
 }
@@ -19,6 +40,7 @@ QLabel* placeLabel(QWidget* form, const char* name, const QString& text, const Q
   label->setFont(dialogFont(form->font(), bold));
   label->setGeometry(where);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  fitToWidth(*label);
   return label;
 }
 

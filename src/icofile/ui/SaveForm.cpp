@@ -41,10 +41,10 @@ SaveForm::SaveForm(ProgramState& state, std::function<void()> canvasChanged, QWi
 }
 
 void SaveForm::buildControls() {
-  placeLabel(this, "Label1", QStringLiteral("The icon that you are saving has"), QRect(16, 12, 169, 17));
-  label2_ = placeLabel(this, "Label2", QString(), QRect(185, 12, 41, 17), true);
+  placeLabel(this, "Label1", QStringLiteral("The icon that you are saving has"), QRect(16, 12, 165, 17));
+  label2_ = placeLabel(this, "Label2", QString(), QRect(181, 12, 33, 17), true);
   label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  placeLabel(this, "Label3", QStringLiteral("unique colors in it."), QRect(226, 12, 121, 17));
+  placeLabel(this, "Label3", QStringLiteral("unique colors in it."), QRect(216, 12, 121, 17));
   placeLabel(this, "Label4", QStringLiteral("How would you like to save the icon?"), QRect(16, 36, 233, 17));
 
   picture1_ = new IconPicture(this, true);
@@ -78,8 +78,9 @@ void SaveForm::buildControls() {
   for (int n = 0; n < 3; ++n) {
     auto* b = placeButton(this, depths[n].button, QString::fromLatin1(depths[n].caption), row(n, 64, 97, 25, 4));
     connect(b, &QPushButton::clicked, this, depths[n].handler);
-    placeLabel(this, depths[n].label, QString::fromLatin1(depths[n].text), row(n, 176, 289, 43))
-        ->setWordWrap(true);
+    auto* label = placeLabel(this, depths[n].label, QString(), row(n, 176, 289, 43));
+    label->setWordWrap(true);
+    label->setText(QString::fromLatin1(depths[n].text));
   }
   check1_ = new QCheckBox(QStringLiteral("Use the next choice as the default, and do not ask again"), this);
   check1_->setObjectName(QStringLiteral("Check1"));

@@ -1,6 +1,7 @@
 #include "support/IconFileFixtures.h"
 
 #include <QDir>
+#include <QLabel>
 #include <fstream>
 #include <iterator>
 
@@ -64,6 +65,16 @@ void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 std::vector<std::uint8_t> readBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::vector<std::string> clippedLabels(const QWidget& form) {
+  std::vector<std::string> clipped;
+  for (const QLabel* label : form.findChildren<QLabel*>()) {
+    if (label->wordWrap()) continue;
+    if (label->fontMetrics().horizontalAdvance(label->text()) > label->width())
+      clipped.push_back(label->objectName().toStdString());
+  }
+  return clipped;
 }
 
 std::vector<std::string> FileCommandRig::titles() const {

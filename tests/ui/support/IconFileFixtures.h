@@ -1,5 +1,6 @@
 #pragma once
 #include <QTemporaryDir>
+#include <QWidget>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -38,6 +39,9 @@ int numberOf(const Canvas& canvas);
 void writeIconSet(const std::string& path, int count, const std::set<int>& unreadable = {});
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> readBytes(const std::string& path);
+
+// Names of the one-line labels of `form` whose text does not fit their width.
+std::vector<std::string> clippedLabels(const QWidget& form);
 
 // The Open and Save commands on scripted dialogs and message boxes, with no
 // main window: what the main window would repaint is counted instead.
