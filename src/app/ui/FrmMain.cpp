@@ -68,6 +68,14 @@ void FrmMain::buildSurfaceControls() {
   preview_ = new PreviewWidget(state_.preview, surface_);
   preview_->move(layout_.picture3.topLeft());
 
+  buildAdjustmentButtons();
+  connect(surface_, &FormSurface::pressed, this, &FrmMain::Form_MouseDown);
+  connect(surface_, &FormSurface::moved, this, &FrmMain::Form_MouseMove);
+  connect(surface_, &FormSurface::released, this, &FrmMain::Form_MouseUp);
+}
+
+// The slide, brightness and contrast buttons below the grid.
+void FrmMain::buildAdjustmentButtons() {
   const struct {
     const char* name;
     QRect where;
@@ -105,10 +113,6 @@ void FrmMain::buildSurfaceControls() {
                            {"Command8", "Less Contrast"}, {"Command9", "More Contrast"}};
   for (const auto& tip : tips)
     surface_->findChild<QPushButton*>(QString::fromLatin1(tip[0]))->setToolTip(QString::fromLatin1(tip[1]));
-
-  connect(surface_, &FormSurface::pressed, this, &FrmMain::Form_MouseDown);
-  connect(surface_, &FormSurface::moved, this, &FrmMain::Form_MouseMove);
-  connect(surface_, &FormSurface::released, this, &FrmMain::Form_MouseUp);
 }
 
 QPushButton* FrmMain::addButton(const char* name, const QRect& where, const QString& caption) {

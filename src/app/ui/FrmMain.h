@@ -123,6 +123,7 @@ class FrmMain : public QMainWindow {
 
  private:
   void buildSurfaceControls();
+  void buildAdjustmentButtons();
   QPushButton* addButton(const char* name, const QRect& where, const QString& caption);
   void connectMenus();
   void Form_Load();
