@@ -18,4 +18,16 @@ struct FileCommandHost {
   std::function<void()> showCanvas;   // repaint the main window after the canvas changed
 };
 
+// Busy for as long as a command shows a dialog or scans, however it ends.
+class BusyWhile {
+ public:
+  explicit BusyWhile(ProgramState& state) : state_(state) { state_.busy = true; }
+  ~BusyWhile() { state_.busy = false; }
+  BusyWhile(const BusyWhile&) = delete;
+  BusyWhile& operator=(const BusyWhile&) = delete;
+
+ private:
+  ProgramState& state_;
+};
+
 }  // namespace pictavo::ui

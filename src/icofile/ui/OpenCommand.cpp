@@ -55,8 +55,8 @@ void OpenCommand::mnuFileOpen_Click() {
   if (!askToSaveFirst()) return;
   ProgramState& state = host_.state;
   FileDialog& dialog = host_.dialog;
+  const BusyWhile busy(state);
   for (;;) {
-    state.busy = true;
     if (!state.ico.lastIconDir.empty()) {
       dialog.setInitDir(state.ico.lastIconDir);
       dialog.setFileName({});
@@ -74,7 +74,6 @@ void OpenCommand::mnuFileOpen_Click() {
     if (scanAndOffer() != Offered::NoIcons) break;
     dialog.setFileName({});
   }
-  state.busy = false;
 }
 
 void OpenCommand::openNamedFile() {

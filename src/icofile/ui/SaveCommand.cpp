@@ -78,22 +78,18 @@ bool SaveCommand::saveAs() {
   ProgramState& state = host_.state;
   FileDialog& dialog = host_.dialog;
   std::string path;
+  const BusyWhile busy(state);
   for (;;) {
-    state.busy = true;
     dialog.setFileName({});
     dialog.setFilter(kSaveFilter);
     dialog.setInitDir(startFolder());
     path = dialog.showSave();
-    if (path.empty()) {
-      state.busy = false;
-      return false;
-    }
+    if (path.empty()) return false;
     if (!fileExists(path) ||
         host_.messages.show(replaceQuestion(path), "", Buttons::YesNo) == Answer::Yes)
       break;
   }
   const IcoResult result = saveIcon(state, path);
-  state.busy = false;
   if (!result) host_.messages.show(result.message, "", Buttons::Ok, MessageIcon::Critical);
   return bool(result);
 }
