@@ -81,10 +81,10 @@ bool isTickedAtStart(const QString& name) {
 }  // namespace
 
 void buildMenuBar(QMenuBar& bar) {
-  for (const Menu& spec : kMenus) {
-    QMenu* menu = bar.addMenu(QString::fromLatin1(spec.caption));
-    menu->setObjectName(QString::fromLatin1(spec.name));
-    for (const Item& item : spec.items) {
+  for (const Menu& menuDef : kMenus) {
+    QMenu* menu = bar.addMenu(QString::fromLatin1(menuDef.caption));
+    menu->setObjectName(QString::fromLatin1(menuDef.name));
+    for (const Item& item : menuDef.items) {
       const QString name = QString::fromLatin1(item.name);
       QAction* action = QString::fromLatin1(item.caption) == QLatin1String("-")
                             ? menu->addSeparator()

@@ -10,13 +10,13 @@ namespace {
 
 enum class Style { Plain, GroupA, GroupB, Separator };
 
-struct ButtonSpec {
+struct ButtonDef {
   const char* key;
   const char* tooltip;
   Style style;
 };
 
-constexpr ButtonSpec kButtons[MainToolbar::kButtonCount] = {
+constexpr ButtonDef kButtons[MainToolbar::kButtonCount] = {
     {"New", "New", Style::Plain},
     {"Open", "Open", Style::Plain},
     {"Save", "Save", Style::Plain},
@@ -65,22 +65,22 @@ MainToolbar::MainToolbar(QWidget* parent)
   setContentsMargins(0, 0, 0, 0);
 
   for (int i = 0; i < kButtonCount; ++i) {
-    const ButtonSpec& spec = kButtons[i];
+    const ButtonDef& button = kButtons[i];
     QAction* action = nullptr;
-    if (spec.style == Style::Separator) {
+    if (button.style == Style::Separator) {
       action = addSeparator();
     } else {
-      const QString key = QString::fromLatin1(spec.key);
-      action = addAction(toolbarIcon(key), QString::fromLatin1(spec.tooltip));
+      const QString key = QString::fromLatin1(button.key);
+      action = addAction(toolbarIcon(key), QString::fromLatin1(button.tooltip));
       action->setObjectName(key);
-      action->setToolTip(QString::fromLatin1(spec.tooltip));
+      action->setToolTip(QString::fromLatin1(button.tooltip));
       connect(action, &QAction::triggered, this, [this, key] { emit buttonClick(key); });
     }
     action->setProperty("buttonNumber", i + 1);
-    action->setProperty("key", QString::fromLatin1(spec.key));
-    if (spec.style == Style::GroupA || spec.style == Style::GroupB) {
+    action->setProperty("key", QString::fromLatin1(button.key));
+    if (button.style == Style::GroupA || button.style == Style::GroupB) {
       action->setCheckable(true);
-      (spec.style == Style::GroupA ? copyPaste_ : drawingTools_)->addAction(action);
+      (button.style == Style::GroupA ? copyPaste_ : drawingTools_)->addAction(action);
     }
     buttons_[static_cast<std::size_t>(i)] = action;
   }
