@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "support/MainWindowHarness.h"
+#include "support/SaveChooserScript.h"
 
 using namespace pictavo;
 using pictavo::testing::MainWindowHarness;
@@ -59,6 +60,7 @@ class MainWindowPromptsTest : public QObject {
     h.boxes.queue(Answer::Cancel);
     h.triggerMenu("mnuFileNew");
     h.boxes.queue(Answer::Yes);  // the save is abandoned: nothing is written
+    pictavo::testing::abandonTheSave();
     h.clickToolbar(1);
     h.boxes.queue(Answer::Cancel);
     h.triggerMenu("mnuFileClose");
@@ -102,6 +104,7 @@ class MainWindowPromptsTest : public QObject {
     h.boxes.queue(Answer::Cancel);
     h.triggerMenu("mnuFileExit");
     h.boxes.queue(Answer::Yes);
+    pictavo::testing::abandonTheSave();
     h.triggerMenu("mnuFileExit");
     QVERIFY(h.window->isVisible());
     QVERIFY(!h.state.iconSaved);
@@ -125,6 +128,7 @@ class MainWindowPromptsTest : public QObject {
     MainWindowHarness h;
     drawSomething(h);
     h.boxes.queue(Answer::Yes);
+    pictavo::testing::abandonTheSave();
     QVERIFY(!h.window->close());
     QVERIFY(h.window->isVisible());
     QVERIFY(h.store.values.empty());

@@ -14,6 +14,8 @@
 #include "app/ui/MainToolbar.h"
 #include "app/ui/PaletteWidget.h"
 #include "app/ui/PreviewWidget.h"
+#include "icofile/ui/OpenCommand.h"
+#include "icofile/ui/SaveCommand.h"
 #include "tools/PointerInput.h"
 
 namespace pictavo::ui {
@@ -169,7 +171,7 @@ bool FrmMain::askToSaveChanges(const std::string& title, const std::string& text
   const Answer answer = services_.messages.show(text, title, buttons);
   if (answer == Answer::Cancel) return false;
   if (answer == Answer::Yes) {
-    mnuFileSave_Click();
+    saveCommand().saveAndWait();
     // A save the user abandoned ends the command as Cancel would.
     if (!state_.iconSaved) return false;
   }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
 #include "app/ProgramState.h"
@@ -11,6 +12,9 @@ class QPushButton;
 namespace pictavo::ui {
 
 class FormSurface;
+class OpenCommand;
+class SaveCommand;
+struct FileCommandHost;
 class MainStatusBar;
 class MainToolbar;
 class PaletteWidget;
@@ -32,6 +36,7 @@ class FrmMain : public QMainWindow {
  public:
   // Lays the window out for state.screenMode and runs its load (Form_Load).
   FrmMain(ProgramState& state, const Services& services, QWidget* parent = nullptr);
+  ~FrmMain() override;
 
   ProgramState& state() { return state_; }
   const MainLayout& mainLayout() const { return layout_; }
@@ -41,6 +46,12 @@ class FrmMain : public QMainWindow {
   PaletteWidget* paletteWidget() const { return palette_; }
   PreviewWidget* previewWidget() const { return preview_; }
   QAction* menuItem(const QString& name) const;
+
+  // The file dialogs: dlgCommonDialog for icons (Open, Save As), CommonDialog1 for pictures.
+  FileDialog& dlgCommonDialog();
+  FileDialog& commonDialog1();
+  OpenCommand& openCommand();
+  SaveCommand& saveCommand();
 
   // Toolbar buttons addressed by number 1 to 31.
   void setButtonPressed(int number, bool pressed);
@@ -135,6 +146,8 @@ class FrmMain : public QMainWindow {
   void closeOtherWindows();
   void showPictureWindow();
 
+  FileCommandHost fileCommandHost();
+
   ProgramState& state_;
   Services services_;
   MainLayout layout_;
@@ -149,6 +162,12 @@ class FrmMain : public QMainWindow {
   Canvas shownCanvas_;
   DrawingColour shownColour_;
   Preview shownPreview_;
+
+  // Made on first use; the commands close their windows before the dialogs go.
+  std::unique_ptr<FileDialog> ownDlgCommonDialog_;
+  std::unique_ptr<FileDialog> ownCommonDialog1_;
+  std::unique_ptr<SaveCommand> save_;
+  std::unique_ptr<OpenCommand> open_;
 };
 
 }  // namespace pictavo::ui

@@ -1,14 +1,45 @@
-// Open, Save and Save As on the main window; they arrive with the file dialogs.
+// Open, Save and Save As on the main window, over its two file dialogs.
 #include "app/ui/FrmMain.h"
+#include "app/ui/dialogs/QtFileDialog.h"
+#include "icofile/ui/OpenCommand.h"
+#include "icofile/ui/SaveCommand.h"
 
 namespace pictavo::ui {
 
-void FrmMain::mnuFileOpen_Click() {}
-void FrmMain::OpenNamedFile() {}
-void FrmMain::mnuFileSave_Click() {}
-void FrmMain::mnuFileSaveAs_Click() {}
-void FrmMain::mnuFileSaveAs16_Click() {}
-void FrmMain::mnuFileSaveAs256_Click() {}
-void FrmMain::mnuFileSaveAs24_Click() {}
+FrmMain::~FrmMain() = default;
+
+FileDialog& FrmMain::dlgCommonDialog() {
+  if (services_.dlgCommonDialog) return *services_.dlgCommonDialog;
+  if (!ownDlgCommonDialog_) ownDlgCommonDialog_ = std::make_unique<QtFileDialog>(this, "dlgCommonDialog");
+  return *ownDlgCommonDialog_;
+}
+
+FileDialog& FrmMain::commonDialog1() {
+  if (services_.commonDialog1) return *services_.commonDialog1;
+  if (!ownCommonDialog1_) ownCommonDialog1_ = std::make_unique<QtFileDialog>(this, "CommonDialog1");
+  return *ownCommonDialog1_;
+}
+
+FileCommandHost FrmMain::fileCommandHost() {
+  return {state_, services_.messages, dlgCommonDialog(), this, [this] { showModelChanges(); }};
+}
+
+SaveCommand& FrmMain::saveCommand() {
+  if (!save_) save_ = std::make_unique<SaveCommand>(fileCommandHost());
+  return *save_;
+}
+
+OpenCommand& FrmMain::openCommand() {
+  if (!open_) open_ = std::make_unique<OpenCommand>(fileCommandHost(), saveCommand());
+  return *open_;
+}
+
+void FrmMain::mnuFileOpen_Click() { openCommand().mnuFileOpen_Click(); }
+void FrmMain::OpenNamedFile() { openCommand().openNamedFile(); }
+void FrmMain::mnuFileSave_Click() { saveCommand().mnuFileSave_Click(); }
+void FrmMain::mnuFileSaveAs_Click() { saveCommand().mnuFileSaveAs_Click(); }
+void FrmMain::mnuFileSaveAs16_Click() { saveCommand().mnuFileSaveAs16_Click(); }
+void FrmMain::mnuFileSaveAs256_Click() { saveCommand().mnuFileSaveAs256_Click(); }
+void FrmMain::mnuFileSaveAs24_Click() { saveCommand().mnuFileSaveAs24_Click(); }
 
 }  // namespace pictavo::ui

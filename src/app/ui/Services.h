@@ -2,6 +2,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/FileDialog.h"
 #include "app/MessageBoxes.h"
 #include "app/ProgramLauncher.h"
 #include "app/SettingsStore.h"
@@ -21,6 +22,9 @@ struct Services {
   SettingsStore& store;
   ProgramLauncher& launcher;
   SurfaceReader readSurface = grabSurfaceColour;
+  // The main window's two file dialogs; left null, the platform's own are used.
+  FileDialog* dlgCommonDialog = nullptr;
+  FileDialog* commonDialog1 = nullptr;
 };
 
 }  // namespace pictavo::ui

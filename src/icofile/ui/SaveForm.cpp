@@ -101,15 +101,13 @@ bool SaveForm::event(QEvent* event) {
 }
 
 void SaveForm::Form_Activate() {
-  // Yielding below may deliver another activation; one computation is enough.
-  if (computing_) return;
-  computing_ = true;
+  // No window events run in here: a close they delivered would delete the
+  // window under this handler, and the work takes about a millisecond.
   IcoState& ico = state_.ico;
   const QColor buttonFace = palette().color(QPalette::Button);
   label8_->hide();
   const int count = countColors(state_);
   label2_->setText(QString::number(count));
-  state_.yieldToEvents();
 
   prepared_ = state_.canvas;
   copySourceColours(ico, prepared_);
@@ -125,8 +123,6 @@ void SaveForm::Form_Activate() {
     label8_->show();
   }
   picture2_->showImage(iconImage(ico.colors256, &flags, buttonFace));
-  state_.yieldToEvents();
-  computing_ = false;
 }
 
 void SaveForm::chooseReducedDepth(int depth) {

@@ -60,7 +60,6 @@ class SaveForm : public QWidget {
   IconPicture* picture3_ = nullptr;
   QCheckBox* check1_ = nullptr;
   Canvas prepared_;  // the canvas the save tables were prepared from
-  bool computing_ = false;
 };
 
 }  // namespace pictavo::ui

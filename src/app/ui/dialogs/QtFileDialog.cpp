@@ -1,0 +1,42 @@
+#include "app/ui/dialogs/QtFileDialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace pictavo::ui {
+
+QString qtNameFilter(const std::string& filter) {
+  const QString text = QString::fromStdString(filter);
+  const int bar = text.indexOf(QLatin1Char('|'));
+  const QString description = bar < 0 ? text : text.left(bar);
+  const QString patternList = bar < 0 ? QStringLiteral("*") : text.mid(bar + 1);
+  QStringList patterns;
+  for (const QString& p : patternList.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    const QString pattern = p.trimmed();
+    patterns << pattern;
+    if (pattern.toUpper() != pattern) patterns << pattern.toUpper();
+  }
+  if (patterns.isEmpty()) patterns << QStringLiteral("*");
+  return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+QtFileDialog::QtFileDialog(QWidget* parent, const char* objectName)
+    : parent_(parent), name_(QString::fromLatin1(objectName)) {}
+
+std::string QtFileDialog::run(Mode mode) {
+  QFileDialog dialog(parent_.data());
+  dialog.setObjectName(name_);
+  dialog.setAcceptMode(mode == Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(mode == Mode::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The description already names the patterns; SaveAs asks before replacing.
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilter(qtNameFilter(filter()));
+  if (!initDir().empty()) dialog.setDirectory(QString::fromStdString(initDir()));
+  if (!fileName().empty()) dialog.selectFile(QString::fromStdString(fileName()));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QStringList chosen = dialog.selectedFiles();
+  return chosen.isEmpty() ? std::string() : chosen.front().toStdString();
+}
+
+}  // namespace pictavo::ui
