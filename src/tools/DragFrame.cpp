@@ -4,22 +4,6 @@
 #include "tools/Commands.h"
 
 namespace pictavo {
-namespace {
-
-int stepToward(int from, int to) { return to > from ? 1 : -1; }
-
-// Visits from, from + step, ... up to and including to.
-template <typename Visit>
-void forEachBetween(int from, int to, Visit visit) {
-  const int step = stepToward(from, to);
-  for (int v = from;; v += step) {
-    visit(v);
-    if (v == to) break;
-  }
-}
-
-}  // namespace
-
 void plotCell(ProgramState& state, double x, double y) {
   state.colour.updatePaintColor();
   const int column = roundHalfEven(x);

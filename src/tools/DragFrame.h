@@ -6,6 +6,17 @@
 
 namespace pictavo {
 
+// Visits from, from + step, ... up to and including to, stepping by -1 when
+// the two are equal (so an equal pair visits once).
+template <typename Visit>
+void forEachBetween(int from, int to, Visit visit) {
+  const int step = to > from ? 1 : -1;
+  for (int v = from;; v += step) {
+    visit(v);
+    if (v == to) break;
+  }
+}
+
 using ShapeDrawer = std::function<void(ProgramState&, CellPos anchor, CellPos to)>;
 
 // The press / move / release frame shared by line, box and filled box:
