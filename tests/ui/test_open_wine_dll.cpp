@@ -14,6 +14,7 @@
 #include "icofile/ui/Form4.h"
 #include "icofile/ui/IconPicture.h"
 #include "icofile/ui/SaveForm.h"
+#include "icofile/ui/WaitForm.h"
 #include "support/IconFileFixtures.h"
 
 using namespace pictavo;
@@ -130,6 +131,15 @@ class TestOpenWineDll : public QObject {
     const QString chooserShot = screenshotPath(QStringLiteral("chooser-shell32.png"));
     QVERIFY(form->grab().save(chooserShot));
 
+    form->scrollBar()->setValue(form->scrollBar()->maximum());
+    const QString lastPageShot = screenshotPath(QStringLiteral("chooser-shell32-last-page.png"));
+    QVERIFY(form->grab().save(lastPageShot));
+    form->scrollBar()->setValue(3);
+
+    ui::WaitForm* wait = rig.open.waitForm();
+    wait->setProgress(45);
+    QVERIFY(wait->grab().save(screenshotPath(QStringLiteral("wait-form.png"))));
+
     QTest::mouseClick(form->okButton(), Qt::LeftButton);
     rig.save.mnuFileSaveAs_Click();
     ui::SaveForm* saveForm = rig.save.saveForm();
@@ -142,6 +152,13 @@ class TestOpenWineDll : public QObject {
     saveForm->Form_Activate();
     const QString reducedShot = screenshotPath(QStringLiteral("save-type-chooser-reduced.png"));
     QVERIFY(saveForm->grab().save(reducedShot));
+    // An image the decoder refuses shows as a marked, empty box.
+    ScratchFolder tmp;
+    const std::string mixed = tmp.path("mixed.ico");
+    writeIconSet(mixed, 4, {1});
+    rig.dialog.queue(mixed);
+    rig.open.mnuFileOpen_Click();
+    QVERIFY(rig.open.chooser()->grab().save(screenshotPath(QStringLiteral("chooser-unsupported.png"))));
     qInfo("screenshots: %s %s %s", qPrintable(chooserShot), qPrintable(saveShot), qPrintable(reducedShot));
   }
 };
