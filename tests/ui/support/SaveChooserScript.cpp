@@ -6,25 +6,12 @@
 #include "icofile/ui/SaveForm.h"
 
 namespace pictavo::testing {
-namespace {
-
-constexpr int kTries = 200;
-
-void lookFor(const std::function<void(ui::SaveForm&)>& action, int triesLeft) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    auto* form = qobject_cast<ui::SaveForm*>(w);
-    if (form && form->isVisible()) {
-      action(*form);
-      return;
-    }
-  }
-  if (triesLeft > 0) QTimer::singleShot(5, [action, triesLeft] { lookFor(action, triesLeft - 1); });
-}
-
-}  // namespace
 
 void whenSaveChooserShows(std::function<void(ui::SaveForm&)> action) {
-  QTimer::singleShot(0, [action = std::move(action)] { lookFor(action, kTries); });
+  QTimer::singleShot(0, [action = std::move(action)] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* form = qobject_cast<ui::SaveForm*>(w); form && form->isVisible()) return action(*form);
+  });
 }
 
 void abandonTheSave() {

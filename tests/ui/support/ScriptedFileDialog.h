@@ -8,28 +8,31 @@
 
 namespace pictavo::testing {
 
-// A file dialog that records every showing and answers from a queue; with
-// nothing queued it answers as a cancelled dialog does.
+// Records every showing and answers from a queue; with none queued it is cancelled.
 class ScriptedFileDialog : public FileDialog {
  public:
   struct Shown {
-    bool save;  // false: shown as an Open dialog
+    bool save;
     std::string fileName, initDir, filter;
   };
-
   void queue(std::string path) { answers_.push_back(std::move(path)); }
-  // Runs when the dialog is shown, before it answers (to change files meanwhile).
-  void onShow(std::function<void(const Shown&)> hook) { hook_ = std::move(hook); }
+  void onShow(std::function<void()> hook) { hook_ = std::move(hook); }
   const std::vector<Shown>& shown() const { return shown_; }
-  std::size_t pending() const { return answers_.size(); }
 
  protected:
-  std::string run(Mode mode) override;
+  std::string run(Mode mode) override {
+    shown_.push_back({mode == Mode::Save, fileName(), initDir(), filter()});
+    if (hook_) hook_();
+    if (answers_.empty()) return {};
+    std::string answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
 
  private:
   std::deque<std::string> answers_;
   std::vector<Shown> shown_;
-  std::function<void(const Shown&)> hook_;
+  std::function<void()> hook_;
 };
 
 }  // namespace pictavo::testing
