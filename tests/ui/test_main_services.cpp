@@ -1,4 +1,6 @@
 // The Qt implementations of the platform services the main window is given.
+#include <functional>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -22,11 +24,18 @@ struct SeenBox {
   QMessageBox::StandardButtons buttons;
 };
 
+// Runs `act` on the next message box once it is up (the timer may fire before it is).
+void whenBoxShown(const std::function<void(QMessageBox*)>& act) {
+  QTimer::singleShot(0, [act] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return whenBoxShown(act);
+    act(box);
+  });
+}
+
 // Answers the next message box by clicking `button` (or pressing Escape) and records it.
 void answerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
-  QTimer::singleShot(0, [&seen, button] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return answerNextBox(seen, button);
+  whenBoxShown([&seen, button](QMessageBox* box) {
     seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
     if (button == QMessageBox::NoButton)
       QTest::keyClick(box, Qt::Key_Escape);
@@ -70,9 +79,7 @@ class MainServicesTest : public QObject {
   void aYesNoQuestionCannotBeEscaped() {
     ui::QtMessageBoxes boxes;
     bool stillOpen = false;
-    QTimer::singleShot(0, [&stillOpen] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box);
+    whenBoxShown([&stillOpen](QMessageBox* box) {
       QTest::keyClick(box, Qt::Key_Escape);
       if (box->isVisible()) box->close();
       stillOpen = box->isVisible();
