@@ -11,6 +11,7 @@
 #include "icofile/ui/Form4.h"
 #include "icofile/ui/IconPicture.h"
 #include "icofile/ui/SaveForm.h"
+#include "support/SaveChooserScript.h"
 #include "icofile/ui/WaitForm.h"
 #include "support/IconFileFixtures.h"
 #include "tools/Commands.h"
@@ -91,13 +92,13 @@ class TestOpenSave : public QObject {
     QVERIFY(rig.dialog.shown().empty());
 
     rig.boxes.queue(Answer::Yes);  // then the chooser is closed: the Open ends as after Cancel
-    QTimer::singleShot(0, [&] { rig.save.saveForm()->Command1_Click(); });
+    testing::whenSaveChooserShows([](ui::SaveForm& form) { form.Command1_Click(); });
     rig.open.mnuFileOpen_Click();
     QVERIFY(rig.dialog.shown().empty());
 
     rig.boxes.queue(Answer::Yes);
     rig.dialog.queue(tmp_.path("prompted.ico"));
-    QTimer::singleShot(0, [&] { rig.save.saveForm()->Command5_Click(); });
+    testing::whenSaveChooserShows([](ui::SaveForm& form) { form.Command5_Click(); });
     rig.open.mnuFileOpen_Click();
     QVERIFY(rig.state.iconSaved);
     QCOMPARE(rig.boxes.shown().back().title, std::string("Save Successful"));

@@ -1,4 +1,6 @@
 // Open and Save reached from the main window, and the platform file dialog.
+#include <functional>
+
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
@@ -97,13 +99,14 @@ class TestOpenSaveMainWindow : public QObject {
     dialog.setFileName("pick.ico");
     dialog.setFilter("Icon Files (*.ico)|*.ico");
     QString folder, filter;
-    QTimer::singleShot(0, [&] {
+    std::function<void()> acceptWhenShown = [&] {
       auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (!d) return;
+      if (!d) return QTimer::singleShot(10, acceptWhenShown);  // not up yet
       folder = d->directory().canonicalPath();
       filter = d->selectedNameFilter();
       static_cast<QDialog*>(d)->accept();
-    });
+    };
+    QTimer::singleShot(0, acceptWhenShown);
     const std::string chosen = dialog.showOpen();
     QCOMPARE(QFileInfo(QString::fromStdString(chosen)).fileName(), QStringLiteral("pick.ico"));
     QCOMPARE(folder, QDir(QString::fromStdString(tmp_.folder())).canonicalPath());
