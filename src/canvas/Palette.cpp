@@ -70,12 +70,37 @@ Colour frameColour(int x, int y) {
 
 bool inside(int x, int lo, int hi) { return x >= lo && x <= hi; }
 
+// The title "Pallet" belongs to the image, so a pick on a letter gives the white
+// the user sees. Glyphs are 5 x 8, overstruck one pixel to the right for a bold look.
+constexpr int kCaptionLeft = 33, kCaptionTop = 8, kGlyphRows = 8, kGlyphAdvance = 7;
+constexpr std::array<std::array<const char*, kGlyphRows>, 6> kCaption{{
+    {"####.", "#...#", "#...#", "####.", "#....", "#....", "#....", "#...."},  // P
+    {".....", ".....", ".....", ".###.", "....#", ".####", "#...#", ".####"},  // a
+    {"##...", ".#...", ".#...", ".#...", ".#...", ".#...", ".#...", "###.."},  // l
+    {"##...", ".#...", ".#...", ".#...", ".#...", ".#...", ".#...", "###.."},  // l
+    {".....", ".....", ".....", ".###.", "#...#", "#####", "#....", ".###."},  // e
+    {".....", ".#...", ".#...", "####.", ".#...", ".#...", ".#..#", "..##."},  // t
+}};
+
+bool onCaptionLetter(int x, int y) {
+  const int row = y - kCaptionTop;
+  const int dx = x - kCaptionLeft;
+  if (row < 0 || row >= kGlyphRows || dx < 0) return false;
+  const std::size_t glyph = std::size_t(dx / kGlyphAdvance);
+  const int column = dx % kGlyphAdvance;
+  if (glyph >= kCaption.size()) return false;
+  const char* line = kCaption[glyph][std::size_t(row)];
+  const auto on = [line](int c) { return c >= 0 && c < 5 && line[c] == '#'; };
+  return on(column) || on(column - 1);
+}
+
 }  // namespace
 
 Colour paletteColourAt(int x, int y) {
   if (!inside(x, 0, kPaletteWidth - 1) || !inside(y, 0, kPaletteHeight - 1)) return kNoColour;
   const bool inFrameColumns = inside(x, kFieldLeft - 1, kFieldRight + 1);
-  if (inFrameColumns && inside(y, kTitleTop, kTitleBottom)) return kNavy;
+  if (inFrameColumns && inside(y, kTitleTop, kTitleBottom))
+    return onCaptionLetter(x, y) ? kWhite : kNavy;
   const bool inBlackFrame = inFrameColumns && inside(y, kFieldTop - 1, kRampBottom + 1);
   if (!inBlackFrame) return frameColour(x, y);
   if (x == kFieldLeft - 1 || x == kFieldRight + 1) return kBlack;

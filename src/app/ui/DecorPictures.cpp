@@ -59,10 +59,6 @@ QImage paletteImage() {
   QImage image(kPaletteWidth, kPaletteHeight, QImage::Format_RGB32);
   for (int y = 0; y < kPaletteHeight; ++y)
     for (int x = 0; x < kPaletteWidth; ++x) image.setPixelColor(x, y, fromColour(paletteColourAt(x, y)));
-  QPainter p(&image);
-  p.setFont(smallFont(11, true));
-  p.setPen(Qt::white);
-  p.drawText(QRect(32, 3, 96, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pallet"));
   return image;
 }
 

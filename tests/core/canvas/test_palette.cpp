@@ -27,7 +27,11 @@ TEST(Palette, GreyRampLinesTitleBarAndOutside) {
   for (int x = 4; x <= 132; ++x)
     for (int row : {24, 175, 184}) EXPECT_EQ(paletteColourAt(x, row), kBlack);
   for (int row = 24; row <= 184; ++row) EXPECT_EQ(paletteColourAt(133, row), kBlack);
-  EXPECT_EQ(paletteColourAt(68, 10), rgb(0, 0, 127));
+  EXPECT_EQ(paletteColourAt(110, 10), rgb(0, 0, 127));
+  int captionWhite = 0;  // the "Pallet" caption is part of the image: its letters pick white
+  for (int y = 3; y <= 20; ++y)
+    for (int x = 4; x <= 132; ++x) captionWhite += paletteColourAt(x, y) == kWhite;
+  EXPECT_GT(captionWhite, 80);
   EXPECT_NE(paletteColourAt(136, 188), kNoColour);
   for (auto [x, y] : {std::pair{137, 10}, {10, 189}, {-1, 10}})
     EXPECT_EQ(paletteColourAt(x, y), kNoColour);
