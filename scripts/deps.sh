@@ -2,7 +2,8 @@
 # Installs the Debian packages the build (and, with --test, the tests) need,
 # but only when some are missing, so repeated runs cost nothing.
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev)
+# fonts-liberation: the dialogs are laid out for a narrow sans serif of Arial's metrics.
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation)
 if [[ "${1:-}" == "--test" ]]; then
   # Independent readers and real icon-bearing DLLs that the tests check against.
   packages+=(icoutils python3-pil libwine xvfb xauth)
