@@ -16,6 +16,15 @@ if ((${#missing[@]})); then
   echo "Installing missing packages: ${missing[*]}"
   sudo_cmd=()
   [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  log=$(mktemp)
+  # apt's progress is long; it is shown only when something goes wrong.
+  if ! { "${sudo_cmd[@]}" apt-get update -qq &&
+         DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
+           --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log"
+    rm -f "$log"
+    echo "Could not install: ${missing[*]}" >&2
+    exit 1
+  fi
+  rm -f "$log"
 fi
