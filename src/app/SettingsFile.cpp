@@ -22,13 +22,27 @@ class FieldScanner {
     skipBlankLines();
     if (atEnd()) return failed(reading, "the file is empty");
     while (reading.fields.size() < kSettingsFieldCount) {
+      // The last field is read with errors ignored: a damaged one is dropped.
+      const bool optional = reading.fields.size() >= kRequiredSettingsFields;
       std::string field;
-      if (!readField(field)) return failed(reading, "a quoted field is not closed");
+      if (!readField(field)) {
+        if (optional) break;
+        return failed(reading, "a quoted field is not closed");
+      }
       skipBlanks();
       reading.fields.push_back(std::move(field));
-      if (atEnd() || isLineEnd(peek())) break;
-      if (peek() != ',') return failed(reading, "unexpected text after a quoted field");
-      ++pos_;
+      if (!atEnd() && peek() != ',' && !isLineEnd(peek())) {
+        if (!optional) return failed(reading, "unexpected text after a quoted field");
+        reading.fields.pop_back();
+        break;
+      }
+      if (atEnd()) break;
+      if (peek() == ',') {
+        ++pos_;
+        continue;
+      }
+      skipBlankLines();  // as in any sequential file of fields, a line end separates like a comma
+      if (atEnd()) break;
     }
     if (reading.fields.size() < kRequiredSettingsFields)
       return failed(reading, "only " + std::to_string(reading.fields.size()) + " fields");

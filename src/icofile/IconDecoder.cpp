@@ -6,6 +6,7 @@
 
 #include "icofile/FileHandle.h"
 #include "icofile/IcoFormat.h"
+#include "tools/PointerInput.h"
 
 namespace pictavo {
 namespace {
@@ -123,6 +124,7 @@ void moveTempIco2Pixel(const IcoState& ico, Canvas& canvas) {
 }
 
 DecodeOutcome loadIconOntoCanvas(ProgramState& state, int k) {
+  endDrag(state);
   DecodeOutcome outcome = loadTempIco(state.ico, k);
   if (outcome) {
     moveTempIco2Pixel(state.ico, state.canvas);

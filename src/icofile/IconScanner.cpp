@@ -17,30 +17,49 @@ namespace {
 
 constexpr std::size_t kSignatureLength = kIconSignature.size();
 constexpr std::size_t kLookahead = kSignatureLength - 1;
-// Report at least this often on huge files, so Cancel stays quick.
-constexpr int kChunksBetweenReports = 16;
 
 ScanOutcome unreadable(IcoState& ico, const std::string& path, int err) {
   ico.iconCount = 0;
   return {ScanStatus::Unreadable, describeFileError("Could not read", path, err)};
 }
 
+enum class SearchEnd { Done, Cancelled, Full };
+
 class Scan {
  public:
   Scan(IcoState& ico, const ScanProgress& progress, std::int64_t length)
       : ico_(ico), progress_(progress), length_(length) {}
 
-  // False when the caller cancels.
-  bool report(std::int64_t record) {
-    if (!progress_) return true;
-    double percent = std::min(100.0, scanProgressPercent(record, length_));
-    int whole = static_cast<int>(percent);
-    if (whole == lastWhole_ && ++chunksSilent_ < kChunksBetweenReports) return true;
-    lastWhole_ = whole;
-    chunksSilent_ = 0;
-    return progress_(percent);
+  // Looks at every start in data[0, starts) (file offset `base`; data holds 13
+  // bytes more), reporting each record as its first start comes up, so a
+  // cancel takes effect before that record, keeping every header begun earlier.
+  SearchEnd searchReporting(const std::uint8_t* data, std::size_t starts, std::int64_t base) {
+    std::size_t from = 0;
+    while (from < starts) {
+      const std::int64_t record = (base + std::int64_t(from)) / kScanRecordSize + 1;
+      if (record > lastReported_) {
+        lastReported_ = record;
+        if (progress_ && !progress_(std::min(100.0, scanProgressPercent(record, length_))))
+          return SearchEnd::Cancelled;
+      }
+      const std::size_t to = std::min<std::size_t>(starts, std::size_t(record * kScanRecordSize - base));
+      if (!search(data + from, to - from, base + std::int64_t(from))) return SearchEnd::Full;
+      from = to;
+    }
+    return SearchEnd::Done;
   }
 
+  // The last records may be too short to hold a header; they are still begun.
+  bool reportRemainingRecords() {
+    const std::int64_t records = (length_ + kScanRecordSize - 1) / kScanRecordSize;
+    for (std::int64_t r = lastReported_ + 1; r <= records; ++r) {
+      lastReported_ = r;
+      if (progress_ && !progress_(std::min(100.0, scanProgressPercent(r, length_)))) return false;
+    }
+    return true;
+  }
+
+ private:
   // Looks at every start in data[0, starts); data holds 13 bytes more. False once full.
   bool search(const std::uint8_t* data, std::size_t starts, std::int64_t fileOffset) {
     const std::uint8_t* p = data;
@@ -70,8 +89,7 @@ class Scan {
   IcoState& ico_;
   const ScanProgress& progress_;
   std::int64_t length_;
-  int lastWhole_ = -1;
-  int chunksSilent_ = 0;
+  std::int64_t lastReported_ = 0;
 };
 
 }  // namespace
@@ -95,30 +113,31 @@ ScanOutcome scanIcons(IcoState& ico, const ScanProgress& progress, const ScanOpt
       static_cast<std::size_t>(std::max(1, options.chunkRecords)) * kScanRecordSize;
   std::vector<std::uint8_t> buffer(chunk + kLookahead);
   Scan scan(ico, progress, static_cast<std::int64_t>(length));
-  std::size_t carried = 0;   // tail of the previous block, still to be looked at
-  std::int64_t base = 0;     // file offset of buffer[0]
-  ScanStatus status = ScanStatus::Completed;
+  std::size_t carried = 0;  // tail of the previous block, still to be looked at
+  std::int64_t base = 0;    // file offset of buffer[0]
 
   // Only the length measured at the start is scanned, even if the file grows meanwhile.
   for (std::uint64_t read = 0; read < length;) {
-    const std::int64_t firstRecord = static_cast<std::int64_t>(read / kScanRecordSize) + 1;
-    // A cancelled scan still settles the headers straddling into the next record.
-    if (status != ScanStatus::Cancelled && !scan.report(firstRecord)) status = ScanStatus::Cancelled;
-    if (status == ScanStatus::Cancelled && carried == 0) break;
-    const std::size_t wanted = static_cast<std::size_t>(
-        std::min<std::uint64_t>(status == ScanStatus::Cancelled ? kLookahead : chunk, length - read));
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(chunk, length - read));
     const std::size_t got = std::fread(buffer.data() + carried, 1, wanted, file.get());
     read += got;
     if (got < wanted && std::ferror(file.get())) return unreadable(ico, path, errno);
+    const bool last = got < wanted || read >= length;
     const std::size_t filled = carried + got;
-    if (filled > kLookahead && !scan.search(buffer.data(), filled - kLookahead, base))
-      return {ScanStatus::ListFull, {}};
-    if (status == ScanStatus::Cancelled || got < wanted) break;
-    carried = std::min(kLookahead, filled);
-    std::memmove(buffer.data(), buffer.data() + filled - carried, carried);
-    base += static_cast<std::int64_t>(filled - carried);
+    // The last block's final starts have no 13 bytes after them: no header fits there.
+    const std::size_t starts = filled > kLookahead ? filled - kLookahead : 0;
+    switch (scan.searchReporting(buffer.data(), starts, base)) {
+      case SearchEnd::Cancelled: return {ScanStatus::Cancelled, {}};
+      case SearchEnd::Full: return {ScanStatus::ListFull, {}};
+      case SearchEnd::Done: break;
+    }
+    if (last) break;
+    carried = filled - starts;
+    std::memmove(buffer.data(), buffer.data() + starts, carried);
+    base += static_cast<std::int64_t>(starts);
   }
-  return {status, {}};
+  if (!scan.reportRemainingRecords()) return {ScanStatus::Cancelled, {}};
+  return {ScanStatus::Completed, {}};
 }
 
 }  // namespace pictavo

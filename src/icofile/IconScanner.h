@@ -7,9 +7,9 @@
 
 namespace pictavo {
 
-// Called as the scan begins records: the share of records begun, 0..100.
-// Return false to cancel. It is called only when the whole percentage
-// changes or after a few megabytes, never per byte.
+// Called as the scan begins each record: the share of records begun, 0..100.
+// Return false to cancel before that record. Called once per 4097 bytes, so
+// it must be cheap (a window repaints only now and then, not on every call).
 using ScanProgress = std::function<bool(double percent)>;
 
 enum class ScanStatus {

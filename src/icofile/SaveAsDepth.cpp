@@ -2,10 +2,12 @@
 
 #include "icofile/ColourReduction.h"
 #include "icofile/IconSaving.h"
+#include "tools/PointerInput.h"
 
 namespace pictavo {
 
 bool prepareSaveAsDepth(ProgramState& state, int depth, MessageBoxes& boxes) {
+  endDrag(state);  // the outline of a selection in progress is not part of the icon
   if (depth != 16 && depth != 256) {
     state.saveDepth = 24;
     return true;

@@ -14,6 +14,7 @@ Colour applyToChannels(Colour c, ChannelRule rule) {
 
 template <typename ChannelRule>
 void adjustEveryCell(ProgramState& state, ChannelRule rule) {
+  beginCanvasChange(state);
   for (Cell& cell : state.canvas.cells()) cell.colour = applyToChannels(cell.colour, rule);
   finishCanvasChange(state);
 }
@@ -38,6 +39,7 @@ void moreContrast(ProgramState& state) {
     if (v < 128) return v >= kStep ? v - kStep : v;
     return v <= 250 ? v + kStep : v;
   };
+  beginCanvasChange(state);
   for (Cell& cell : state.canvas.cells()) {
     const Colour next = applyToChannels(cell.colour, rule);
     if (next != 0) cell.colour = next;
@@ -46,6 +48,7 @@ void moreContrast(ProgramState& state) {
 }
 
 void blackAndWhite(ProgramState& state) {
+  beginCanvasChange(state);
   doBackup(state);
   for (Cell& cell : state.canvas.cells()) {
     const Colour c = cell.colour;

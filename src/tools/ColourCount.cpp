@@ -23,6 +23,7 @@ Colour mergeMask(int step) {
 }
 
 void mergeColors(ProgramState& state, Colour mask) {
+  beginCanvasChange(state);
   doBackup(state);
   for (Cell& cell : state.canvas.cells()) cell.colour &= mask;
   finishCanvasChange(state);
@@ -32,6 +33,7 @@ void mergeColors(ProgramState& state, Colour mask) {
 // Each accepted merge clears one more low bit of every channel; after the
 // seventh only the top bits remain and the command ends without asking again.
 void countColorsCommand(ProgramState& state, MessageBoxes& boxes) {
+  beginCanvasChange(state);
   for (int step = 1; step < 128; step *= 2) {
     countColors(state);
     const std::string text = "     The icon contains " + std::to_string(state.tools.colorCount) +

@@ -5,8 +5,9 @@
 
 namespace pictavo {
 
-// Whole-canvas commands. Each repaints the preview when it is done, and each
-// that changes cells marks the icon unsaved.
+// Whole-canvas commands. Each ends any drag in progress first, repaints the
+// preview when it is done, and (New apart) marks the icon unsaved when it
+// changes cells.
 
 void flipHorizontal(ProgramState& state);
 void flipVertical(ProgramState& state);

@@ -21,11 +21,11 @@ int gridIndex(double position, int origin, int cellSize) {
   return roundHalfEven(double(offset) / (cellSize - 1));
 }
 
-// A left release ends a drag wherever it happens, on the grid or not.
+// A left release ends a drag wherever it happens, on the grid or not; a
+// selection still copies what it covered up to the last cell reached.
 void endDragOffGrid(ProgramState& state) {
   DragState& drag = state.tools.drag;
-  if (!state.busy && drag.tool == "Pointer" && state.tool == "Pointer")
-    finishSelectionOffGrid(state);
+  if (drag.tool == "Pointer") finishSelectionOffGrid(state);
   drag.inProgress = false;
 }
 
@@ -49,6 +49,18 @@ void gridMouse(ProgramState& state, PointerKind kind, int button, int shift, dou
   const auto cell = cellAtPoint(state.geometry, x, y);
   if (!cell) return;
   toolEvent(state, kind, button, shift, cell->first, cell->second);
+}
+
+void endDrag(ProgramState& state) {
+  DragState& drag = state.tools.drag;
+  if (!drag.inProgress) return;
+  if (drag.tool == "Pointer") restoreSnapshot(state);
+  drag.inProgress = false;
+}
+
+void selectTool(ProgramState& state, const std::string& tool) {
+  endDrag(state);
+  state.tool = tool;
 }
 
 bool onTransparentSwatch(double x, double y) { return 606 < x && x < 632 && 222 < y && y < 245; }

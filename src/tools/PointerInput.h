@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "app/ProgramState.h"
@@ -40,6 +41,13 @@ void plotCell(ProgramState& state, double x, double y);
 // The rubber-band copy of the cells taken at a shape tool's press.
 void takeSnapshot(ProgramState& state);
 void restoreSnapshot(ProgramState& state);
+
+// Ends any drag in progress before something else reads or changes the cells:
+// a selection's outline is taken back out, a shape stays as drawn.
+void endDrag(ProgramState& state);
+
+// Chooses the grid's tool; a drag begun with another tool ends first.
+void selectTool(ProgramState& state, const std::string& tool);
 
 // Whether a main-window position lies on the transparent swatch (strict bounds).
 bool onTransparentSwatch(double x, double y);

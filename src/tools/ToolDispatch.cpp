@@ -47,7 +47,10 @@ bool admitDragEvent(ProgramState& state, PointerKind kind, int button) {
     return drag.inProgress;
   }
   if (!drag.inProgress || drag.tool != state.tool) return false;
-  return kind == PointerKind::Move || (button & kLeftButton) != 0;
+  if ((button & kLeftButton) != 0) return true;
+  // A move without the left button means its release was lost (a dialog took it).
+  if (kind == PointerKind::Move) endDrag(state);
+  return false;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ constexpr int kLast = kGridSize - 1;
 // Every cell is written from a copy taken first, so source and target never overlap.
 template <typename SourceOf>
 void remap(ProgramState& state, SourceOf sourceOf) {
+  beginCanvasChange(state);
   const Canvas old = state.canvas;
   for (int r = 0; r < kGridSize; ++r)
     for (int c = 0; c < kGridSize; ++c) {

@@ -30,6 +30,7 @@ void doBackup(ProgramState& state) {
 void undo(ProgramState& state) {
   UndoBuffer& buffer = state.tools.undo;
   if (buffer.undoCount < 1) return;
+  beginCanvasChange(state);
   --buffer.undoCount;
   buffer.redoReady = true;
   buffer.redo = current(state);
@@ -41,6 +42,7 @@ void undo(ProgramState& state) {
 void redo(ProgramState& state) {
   UndoBuffer& buffer = state.tools.undo;
   if (!buffer.redoReady) return;
+  beginCanvasChange(state);
   pushLevel(buffer, current(state));
   bringBack(state, buffer.redo);
   finishCanvasChange(state);
@@ -48,6 +50,7 @@ void redo(ProgramState& state) {
 }
 
 void backupIcon(ProgramState& state) {
+  beginCanvasChange(state);
   state.tools.undo.backup = current(state);
   state.tools.undo.backupReady = true;
 }
@@ -55,14 +58,15 @@ void backupIcon(ProgramState& state) {
 void restoreIcon(ProgramState& state) {
   const UndoBuffer& buffer = state.tools.undo;
   if (!buffer.backupReady) return;
+  beginCanvasChange(state);
   bringBack(state, buffer.backup);
   finishCanvasChange(state);
 }
 
 void newIcon(ProgramState& state) {
+  beginCanvasChange(state);
   doBackup(state);
   state.canvas.reset();
-  state.tools.drag.inProgress = false;
   layIcon(state.canvas, state.preview);
 }
 

@@ -108,6 +108,7 @@ else
   skipped=$((skipped + 1)); echo "SKIP: python3-pil not installed, picture conversion not checked"
 fi
 printf 'not a picture' > junk.gif
+expect_status 1 "$CLI" convert junk.gif --select 2000000000,0,2000000000,64 --dump
 expect_status 2 "$CLI" convert junk.gif --dump
 
 # --- real icons from Debian's Wine libraries

@@ -5,6 +5,7 @@
 #include "app/ui/MainStatusBar.h"
 #include "app/ui/MainToolbar.h"
 #include "tools/Commands.h"
+#include "tools/PointerInput.h"
 
 namespace pictavo::ui {
 namespace {
@@ -94,7 +95,8 @@ void FrmMain::tbToolBar_ButtonClick(const QString& key) {
     if (key == QLatin1String(t.key)) return chooseDrawingToolFromToolbar(t.tool);
   if (key == QLatin1String("Copy")) {
     setButtonPressed(kPasteButton, false);
-    state_.tool = "Pointer";
+    selectTool(state_, "Pointer");
+    showModelChanges();
   } else if (key == QLatin1String("Paste")) {
     setButtonPressed(kPasteButton, true);
     mnuEditPaste_Click();
@@ -104,13 +106,15 @@ void FrmMain::tbToolBar_ButtonClick(const QString& key) {
 void FrmMain::chooseDrawingToolFromToolbar(const char* tool) {
   setButtonPressed(kCopyButton, false);
   setButtonPressed(kPasteButton, false);
-  state_.tool = tool;
+  selectTool(state_, tool);
+  showModelChanges();
 }
 
 // The menu presses the tool's button but leaves a pressed Copy or Paste button pressed.
 void FrmMain::chooseDrawingToolFromMenu(int button, const char* tool) {
   setButtonPressed(button, true);
-  state_.tool = tool;
+  selectTool(state_, tool);
+  showModelChanges();
 }
 
 void FrmMain::mnuFileNew_Click() {
@@ -127,7 +131,7 @@ void FrmMain::mnuFilePicture_Click() { mnuToolsScan_Click(); }
 void FrmMain::mnuFileExit_Click() {
   if (!askToSaveChanges(kSaveBeforeExitTitle, kSaveBeforeExitingText, Buttons::YesNoCancel)) return;
   state_.iconSaved = true;
-  state_.tool = "Exit";
+  selectTool(state_, "Exit");
   close();
 }
 
@@ -139,13 +143,15 @@ void FrmMain::mnuEditRestore_Click() { runCommand(restoreIcon); }
 void FrmMain::mnuEditCopy_Click() {
   setButtonPressed(kCopyButton, true);
   setButtonPressed(kPasteButton, false);
-  state_.tool = "Pointer";
+  selectTool(state_, "Pointer");
+  showModelChanges();
 }
 
 void FrmMain::mnuEditPaste_Click() {
   for (int button : kReleasedByPaste) setButtonPressed(button, false);
   setButtonPressed(kPasteButton, true);
-  state_.tool = "Paste";
+  selectTool(state_, "Paste");
+  showModelChanges();
 }
 
 void FrmMain::mnuToolsFlipX_Click() { runCommand(flipHorizontal); }

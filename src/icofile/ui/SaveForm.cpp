@@ -10,6 +10,7 @@
 #include "icofile/ui/FormControls.h"
 #include "icofile/ui/IconPicture.h"
 #include "tools/Commands.h"
+#include "tools/PointerInput.h"
 
 namespace pictavo::ui {
 namespace {
@@ -103,6 +104,7 @@ bool SaveForm::event(QEvent* event) {
 void SaveForm::Form_Activate() {
   // No window events run in here: a close they delivered would delete the
   // window under this handler, and the work takes about a millisecond.
+  endDrag(state_);  // a selection outline in progress is not part of the icon
   IcoState& ico = state_.ico;
   const QColor buttonFace = palette().color(QPalette::Button);
   label8_->hide();

@@ -18,7 +18,7 @@ TEST(SettingsText, QuotesSurviveLineBreaksAreDroppedOneCrLfLine) {
             (Fields{"say \"hi\"", "ab", "", "1", "x,y", " ", "c", "v"}));
 }
 
-TEST(SettingsText, SevenFieldsBomLfEndsAndBareFieldsAreAccepted) {
+TEST(SettingsText, SevenFieldsBomLineEndsAndBareFieldsAreAccepted) {
   auto seven = parseSettingsText("\"u\",\"i\",\"p\",\"2\",\"a\",\"b\",\"c\"");
   EXPECT_TRUE(seven.ok());
   EXPECT_EQ(seven.fields.size(), 7u);
@@ -26,6 +26,17 @@ TEST(SettingsText, SevenFieldsBomLfEndsAndBareFieldsAreAccepted) {
       parseSettingsText("\xEF\xBB\xBF\n\"u\", \"i\" ,p q ,2,,\"b\",\"c\",\"v\",\"9th\"\n\"x\"\n");
   EXPECT_TRUE(odd.ok()) << odd.error;
   EXPECT_EQ(odd.fields, (Fields{"u", "i", "p q", "2", "", "b", "c", "v"}));
+
+  // Line ends separate fields like commas; a damaged eighth field is dropped.
+  const Fields aToG{"a", "b", "c", "d", "e", "f", "g"};
+  for (const char* text : {"\"a\",\"b\",\"c\",\"d\"\r\n\"e\",\"f\",\"g\"\r\n",
+                           "\"a\"\n\"b\"\n\"c\"\n\"d\"\n\"e\"\n\"f\"\n\"g\"\n",
+                           "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"Version_20b",
+                           "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"V\"junk\r\n"}) {
+    SettingsFileReading reading = parseSettingsText(text);
+    EXPECT_TRUE(reading.ok()) << text << ": " << reading.error;
+    EXPECT_EQ(reading.fields, aToG) << text;
+  }
 }
 
 TEST(SettingsText, OddFilesAreCleanErrorsKeepingWhatWasReadBefore) {
@@ -36,8 +47,7 @@ TEST(SettingsText, OddFilesAreCleanErrorsKeepingWhatWasReadBefore) {
       {std::string("\"a\",\"b\0\",\"c\",\"d\",\"e\",\"f\",\"g\"", 28), 0},  // binary
       {"\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"\r\n", 6},                       // six fields
       {"\"a\",\"b\",\"c\r\n", 2},                                           // unterminated
-      {"\"a\",\"b\"junk,\"c\",\"d\",\"e\",\"f\",\"g\"", 2},
-      {"\"a\",\"b\",\"c\",\"d\"\r\n\"e\",\"f\",\"g\"\r\n", 4}};  // not one line
+      {"\"a\",\"b\"junk,\"c\",\"d\",\"e\",\"f\",\"g\"", 2}};
   for (const auto& [text, kept] : cases) {
     SettingsFileReading reading = parseSettingsText(text);
     EXPECT_FALSE(reading.ok()) << text;

@@ -137,3 +137,35 @@ TEST(DragProtocol, ReleaseOffTheGridOrACommandEndsTheDrag) {
   formMouseMove(s, kLeftButton, 0, xOf(25), yOf(25));
   EXPECT_EQ(s.canvas, flipped);
 }
+
+// Whatever interrupts a selection, its magenta outline never stays in the icon
+// or in an undo level, and a drag whose release was lost never comes back.
+TEST(DragProtocol, InterruptionsNeverLeaveTheOutlineOrRestoreLater) {
+  const Colour magenta = rgb(255, 0, 255);
+  ProgramState s = stateWithTool("Pointer");
+  toolEvent(s, PointerKind::Press, kLeftButton, 0, 2, 2);
+  toolEvent(s, PointerKind::Move, kLeftButton, 0, 6, 6);
+  ASSERT_FALSE(cellsOfColour(s.canvas, magenta).empty());
+  selectTool(s, "Line");  // a tool chosen by keyboard mid-drag
+  EXPECT_TRUE(cellsOfColour(s.canvas, magenta).empty());
+  formMouseUp(s, kLeftButton, 0, xOf(6), yOf(6));
+  EXPECT_TRUE(cellsOfColour(s.canvas, magenta).empty());
+
+  selectTool(s, "Pointer");
+  toolEvent(s, PointerKind::Press, kLeftButton, 0, 2, 2);
+  toolEvent(s, PointerKind::Move, kLeftButton, 0, 6, 6);
+  newIcon(s);
+  toolEvent(s, PointerKind::Release, kLeftButton, 0, 6, 6);
+  undo(s);
+  EXPECT_TRUE(cellsOfColour(s.canvas, magenta).empty());
+
+  // A release swallowed by a dialog: the next move without the left button ends the drag.
+  selectTool(s, "Line");
+  dragThrough(s, {{0, 0}, {0, 0}});
+  toolEvent(s, PointerKind::Press, kLeftButton, 0, 1, 10);
+  toolEvent(s, PointerKind::Move, kLeftButton, 0, 8, 10);
+  const Canvas drawn = s.canvas;
+  formMouseMove(s, kMiddleButton, 0, xOf(12), yOf(12));
+  formMouseMove(s, kLeftButton, 0, xOf(14), yOf(14));
+  EXPECT_EQ(s.canvas, drawn);
+}
