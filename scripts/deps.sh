@@ -3,7 +3,8 @@
 # but only when some are missing, so repeated runs cost nothing.
 set -euo pipefail
 # fonts-liberation: the dialogs are laid out for a narrow sans serif of Arial's metrics.
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation)
+# xdg-utils: xdg-mime makes Pictavo the default program for icons on request.
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation xdg-utils)
 if [[ "${1:-}" == "--test" ]]; then
   # Independent readers and real icon-bearing DLLs that the tests check against.
   packages+=(icoutils python3-pil libwine xvfb xauth)

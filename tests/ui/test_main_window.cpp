@@ -171,6 +171,33 @@ class MainWindowPointerTest : public QObject {
     QCOMPARE(h.state.canvas.at(9, 9).transparent, std::int16_t(1));
     QVERIFY(h.state.iconSaved);
   }
+
+  void rightClicksOnControlsLeaveThePenAlone() {
+    MainWindowHarness h;
+    h.state.colour.choose(rgb(1, 2, 3));
+    for (const char* name : {"Command2", "Command10", "tbToolBar", "sbStatusBar", "Picture3"}) {
+      auto* control = h.window->findChild<QWidget*>(QString::fromLatin1(name));
+      QVERIFY2(control, name);
+      QTest::mousePress(control, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
+      QTest::mouseRelease(control, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
+      QVERIFY2(h.state.colour.penColor == rgb(1, 2, 3), name);
+    }
+  }
+
+  // Each sunken frame line runs to the pixel before its end point, corners included.
+  void theSunkenFrameIsClosedAtEveryCorner() {
+    const std::pair<ScreenMode, std::vector<QPoint>> layouts[] = {
+        {ScreenMode::Large, {{490, 38}, {489, 39}, {6, 39}, {7, 39}, {7, 425}, {6, 426}}},
+        {ScreenMode::Small, {{450, 38}, {449, 39}, {30, 39}, {31, 39}, {31, 361}, {30, 362}}}};
+    for (const auto& [mode, corners] : layouts) {
+      MainWindowHarness h(mode);
+      const QImage drawn = h.surface()->grab().toImage();
+      const QColor background = drawn.pixelColor(2, 300);
+      for (const QPoint& at : corners)
+        QVERIFY2(drawn.pixelColor(at) != background,
+                 qPrintable(QStringLiteral("gap at %1,%2").arg(at.x()).arg(at.y())));
+    }
+  }
 };
 
 QTEST_MAIN(MainWindowPointerTest)

@@ -1,8 +1,12 @@
 // Save prompts of New, Close, Exit and closing the window; shutdown and the start-up file.
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QTest>
+#include <QWindow>
 
 #include "support/MainWindowHarness.h"
+#include "icofile/ui/SaveForm.h"
 #include "support/SaveChooserScript.h"
 
 using namespace pictavo;
@@ -132,6 +136,29 @@ class MainWindowPromptsTest : public QObject {
     QVERIFY(!h.window->close());
     QVERIFY(h.window->isVisible());
     QVERIFY(h.store.values.empty());
+  }
+
+  // The title bar's close clicked again while the save chooser is up must not
+  // end the program with the icon unsaved.
+  void aSecondCloseDuringThePromptsSaveIsIgnored() {
+    MainWindowHarness h;
+    drawSomething(h);
+    h.boxes.queue(Answer::Yes);
+    bool stillOpen = false;
+    // Sent to the native window, as the window manager's close button is.
+    const auto closeButton = [&h] {
+      QCloseEvent event;
+      QCoreApplication::sendEvent(h.window->windowHandle(), &event);
+    };
+    pictavo::testing::whenSaveChooserShows([&](ui::SaveForm& form) {
+      closeButton();
+      stillOpen = h.window->isVisible();
+      form.Command1_Click();  // then the save is abandoned
+    });
+    closeButton();
+    QVERIFY(stillOpen);
+    QVERIFY(h.window->isVisible());
+    QVERIFY(!h.state.iconSaved);
   }
 
   void closingWhileMinimisedStoresNoGeometry() {

@@ -1,5 +1,7 @@
 #include "app/ui/FormSurface.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -27,7 +29,10 @@ void frameLine(QPainter& p, const QLine& l, const QColor& colour) {
   const int dx = l.x2() > l.x1() ? 1 : (l.x2() < l.x1() ? -1 : 0);
   const int dy = l.y2() > l.y1() ? 1 : (l.y2() < l.y1() ? -1 : 0);
   const QPoint last(l.x2() - dx, l.y2() - dy);
-  p.fillRect(QRect(l.p1(), last).normalized(), colour);
+  // QRect::normalized() would drop a pixel at each end of a reversed line.
+  const QPoint topLeft(std::min(l.x1(), last.x()), std::min(l.y1(), last.y()));
+  const QPoint bottomRight(std::max(l.x1(), last.x()), std::max(l.y1(), last.y()));
+  p.fillRect(QRect(topLeft, bottomRight), colour);
 }
 
 }  // namespace

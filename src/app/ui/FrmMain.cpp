@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/ui/DecorPictures.h"
 #include "app/ui/FormSurface.h"
@@ -71,6 +72,10 @@ void FrmMain::buildSurfaceControls() {
   preview_->move(layout_.picture3.topLeft());
 
   buildAdjustmentButtons();
+  // A press on the toolbar, a button or a picture belongs to that control; the
+  // form must not take it for a right-button pick of its own surface.
+  for (QWidget* child : surface_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    child->setAttribute(Qt::WA_NoMousePropagation);
   connect(surface_, &FormSurface::pressed, this, &FrmMain::Form_MouseDown);
   connect(surface_, &FormSurface::moved, this, &FrmMain::Form_MouseMove);
   connect(surface_, &FormSurface::released, this, &FrmMain::Form_MouseUp);
@@ -185,6 +190,7 @@ bool FrmMain::event(QEvent* event) {
 
 void FrmMain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  if (windowHandle()) windowHandle()->installEventFilter(this);
   // Without a window manager the window may never be activated; the file named
   // on the command line is opened all the same.
   if (activatedOnce_) return;
@@ -229,8 +235,21 @@ void FrmMain::Picture1_MouseMove(int buttons, int shift, double x, double y) {
   showModelChanges();
 }
 
+// While the close prompt waits for its save, a second close request (the title
+// bar again) would otherwise end the program with the icon unsaved.
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (closePromptRunning_ && event->type() == QEvent::Close && watched == windowHandle()) {
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void FrmMain::closeEvent(QCloseEvent* event) {
-  if (!askToSaveChanges(kSaveBeforeExitTitle, kSaveBeforeExitingText, Buttons::YesNo)) {
+  closePromptRunning_ = true;
+  const bool goOn = askToSaveChanges(kSaveBeforeExitTitle, kSaveBeforeExitingText, Buttons::YesNo);
+  closePromptRunning_ = false;
+  if (!goOn) {
     event->ignore();
     return;
   }

@@ -129,6 +129,7 @@ class FrmMain : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;  // Form_Unload
 
@@ -157,6 +158,7 @@ class FrmMain : public QMainWindow {
   PaletteWidget* palette_ = nullptr;
   PreviewWidget* preview_ = nullptr;
   bool activatedOnce_ = false;
+  bool closePromptRunning_ = false;
 
   // What the window shows, to repaint only what the model changed.
   Canvas shownCanvas_;
