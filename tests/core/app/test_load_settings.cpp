@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
-#include "TempFolder.h"
+#include "ScratchDir.h"
 #include "app/LoadSettings.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -22,13 +23,12 @@ struct RecordingStore : MemorySettingsStore {
   }
 };
 
-const char* kFreshFile =
-    "\"Default User\",\"\",\"\",\"1\",\"c5\",\"c6\",\"c7\",\"Version_20b\"\r\n";
-const char* kAnnFile = "\"Ann\",\"/icons/\",\"/pics/\",\"2\",\"\",\"\",\"\",\"Version_20b\"\r\n";
-const char* kBlankUserFile = "\" \",\"\",\"\",\"1\",\"\",\"\",\"\",\"Version_20b\"\r\n";
+const std::string kFreshFile = "\"Default User\",\"\",\"\",\"1\",\"c5\",\"c6\",\"c7\",\"Version_20b\"\r\n";
+const std::string kAnnFile = "\"Ann\",\"/icons/\",\"/pics/\",\"2\",\"\",\"\",\"\",\"Version_20b\"\r\n";
+const std::string kBlankUserFile = "\" \",\"\",\"\",\"1\",\"\",\"\",\"\",\"Version_20b\"\r\n";
 
 struct LoadSettingsTest : ::testing::Test {
-  TempFolder tmp;
+  ScratchDir tmp;
   std::string current = tmp.sub("current"), install = tmp.sub("install");
   Settings settings;
   RecordingStore store;
@@ -53,13 +53,12 @@ struct LoadSettingsTest : ::testing::Test {
 }  // namespace
 
 TEST_F(LoadSettingsTest, CurrentFolderFirstThenTheRecordedInstallFolder) {
-  writeText(current + "/pictav.ini", kAnnFile);
-  writeText(install + "/pictav.ini", kBlankUserFile);
+  writeFile(current + "/pictav.ini", kAnnFile);
+  writeFile(install + "/pictav.ini", kBlankUserFile);
   store.values["InstallDir"] = install;
   EXPECT_TRUE(load(current));
   EXPECT_EQ(settings.installDir, current + "/");
-  EXPECT_EQ(settings.user + settings.iconDir + settings.pictureDir + settings.multiIconFile,
-            "Ann/icons//pics/2");
+  EXPECT_EQ(settings.user + settings.iconDir + settings.pictureDir + settings.multiIconFile, "Ann/icons//pics/2");
   EXPECT_EQ(store.written, (Keys{"User", "PictureDir", "IconDir"}));
   EXPECT_EQ(store.values["User"], "Ann");
 
@@ -70,14 +69,13 @@ TEST_F(LoadSettingsTest, CurrentFolderFirstThenTheRecordedInstallFolder) {
 }
 
 TEST_F(LoadSettingsTest, FirstRunAsksOnceRewritesTheFileAndRecordsTheInstallFolder) {
-  writeText(current + "/pictav.ini", kFreshFile);
+  writeFile(current + "/pictav.ini", kFreshFile);
   EXPECT_TRUE(load(current + "/"));  // a trailing separator is not doubled before "icons"
   EXPECT_EQ(questions, 1);
   EXPECT_EQ(settings.pictureDir, current + "/");
   EXPECT_EQ(settings.iconDir, current + "/icons");
   EXPECT_EQ(readText(current + "/pictav.ini"),
-            "\" \",\"" + current + "/icons\",\"" + current +
-                "/\",\"1\",\"c5\",\"c6\",\"c7\",\"Version_20b\"\r\n");
+            "\" \",\"" + current + "/icons\",\"" + current + "/\",\"1\",\"c5\",\"c6\",\"c7\",\"Version_20b\"\r\n");
   EXPECT_EQ(store.written, (Keys{"User", "PictureDir", "InstallDir", "IconDir"}));
   EXPECT_EQ(store.values["User"], " ");
   EXPECT_EQ(store.values["InstallDir"], current + "/");
@@ -91,26 +89,20 @@ TEST_F(LoadSettingsTest, FirstRunAsksOnceRewritesTheFileAndRecordsTheInstallFold
 }
 
 TEST_F(LoadSettingsTest, InstallFolderIsStoredOnlyForABlankUserWithoutAnIconDir) {
-  writeText(current + "/pictav.ini", kAnnFile);
-  EXPECT_TRUE(load(current));
-  EXPECT_EQ(store.values.count("InstallDir"), 0u);
-
-  store = RecordingStore();
-  writeText(current + "/pictav.ini", kBlankUserFile);
-  EXPECT_TRUE(load(current));
-  EXPECT_EQ(store.values.count("InstallDir"), 1u);
-
-  store = RecordingStore();
-  store.values["IconDir"] = "/somewhere";
-  EXPECT_TRUE(load(current));
-  EXPECT_EQ(store.values.count("InstallDir"), 0u);
+  for (auto [file, iconDirStored, stored] :
+       {std::tuple{kAnnFile, false, 0u}, {kBlankUserFile, false, 1u}, {kBlankUserFile, true, 0u}}) {
+    store = RecordingStore();
+    if (iconDirStored) store.values["IconDir"] = "/somewhere";
+    writeFile(current + "/pictav.ini", file);
+    EXPECT_TRUE(load(current));
+    EXPECT_EQ(store.values.count("InstallDir"), stored) << file;
+  }
 }
 
 TEST_F(LoadSettingsTest, MissingShortOrUnreadableFilesReportAndStoreNothing) {
   EXPECT_FALSE(load(current));
   expectIniProblemAndNothingStored();
   EXPECT_EQ(settings.installDir, current + "/");
-
   store.values["InstallDir"] = install;  // recorded, but no file there
   EXPECT_FALSE(load(current));
   expectIniProblemAndNothingStored();
@@ -121,14 +113,14 @@ TEST_F(LoadSettingsTest, MissingShortOrUnreadableFilesReportAndStoreNothing) {
       {std::string("\"Ann\0\"", 6), ""},
       {"\"Ann\",\"unterminated\r\n", "Ann"}};
   for (const auto& [contents, userAfter] : cases) {
-    writeText(current + "/pictav.ini", contents);
+    writeFile(current + "/pictav.ini", contents);
     EXPECT_FALSE(load(current)) << contents;
     expectIniProblemAndNothingStored();
     EXPECT_EQ(settings.user, userAfter);
     EXPECT_EQ(readText(current + "/pictav.ini"), contents);
   }
-  std::filesystem::remove(current + "/pictav.ini");
-  std::filesystem::create_directory(current + "/pictav.ini");
+  fs::remove(current + "/pictav.ini");
+  fs::create_directory(current + "/pictav.ini");
   EXPECT_FALSE(load(current));
   expectIniProblemAndNothingStored();
   EXPECT_EQ(questions, 0);
@@ -139,12 +131,10 @@ TEST_F(LoadSettingsTest, MissingShortOrUnreadableFilesReportAndStoreNothing) {
 // it, so the first-run rewrite fails whatever rights the tests run with.
 TEST_F(LoadSettingsTest, FailedFirstRunRewriteReportsAndStopsStoring) {
   const std::size_t wanted = 4095 - std::string("/pictav.ini.tmp-00000000").size() + 5;
-  while (current.size() < wanted)
-    current += "/" + std::string(std::min<std::size_t>(200, wanted - current.size()), 'd');
-  std::filesystem::create_directories(current);
-  writeText(current + "/pictav.ini", kFreshFile);
+  while (current.size() < wanted) current += "/" + std::string(std::min<std::size_t>(200, wanted - current.size()), 'd');
+  fs::create_directories(current);
+  writeFile(current + "/pictav.ini", kFreshFile);
   ASSERT_EQ(readText(current + "/pictav.ini"), kFreshFile);
-
   EXPECT_FALSE(load(current));
   EXPECT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(questions, 1);

@@ -1,67 +1,57 @@
 #include <gtest/gtest.h>
 
-#include "app/ProgramState.h"
+#include <tuple>
+
+#include "canvas/GridGeometry.h"
+#include "canvas/Palette.h"
 #include "canvas/Rounding.h"
 
 using namespace pictavo;
 
-TEST(CellNumbering, CornersAndRows) {
-  EXPECT_EQ(cellNumber(0, 0), 1);
-  EXPECT_EQ(cellNumber(31, 0), 32);
-  EXPECT_EQ(cellNumber(0, 1), 33);
-  EXPECT_EQ(cellNumber(31, 31), 1024);
+TEST(Rounding, HalvesGoToEven) {
+  for (auto [value, rounded] : {std::pair{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}})
+    EXPECT_EQ(roundHalfEven(value), rounded) << value;
+}
+
+TEST(CellNumbering, RowsOf32FromOne) {
+  EXPECT_EQ(std::make_pair(cellNumber(31, 0), cellNumber(0, 1)), std::make_pair(32, 33));
   for (int n : {1, 32, 33, 500, 1024}) EXPECT_EQ(cellNumber(columnOf(n), rowOf(n)), n);
 }
 
-TEST(Rounding, HalvesGoToEven) {
-  EXPECT_EQ(roundHalfEven(0.5), 0);
-  EXPECT_EQ(roundHalfEven(1.5), 2);
-  EXPECT_EQ(roundHalfEven(2.5), 2);
-  EXPECT_EQ(roundHalfEven(-0.5), 0);
-  EXPECT_EQ(roundHalfEven(-1.5), -2);
-  EXPECT_EQ(roundHalfEven(2.4999), 2);
-}
-
-TEST(FreshState, TransparentWhiteCanvasAndWhitePreview) {
-  ProgramState s;
-  for (const Cell& c : s.canvas.cells()) {
-    EXPECT_EQ(c.colour, kWhite);
-    EXPECT_EQ(c.transparent, 1);
+TEST(GridGeometry, BothLayoutsSpanTheDesignedAreaAndTheSmallOneIsBelow7300Twips) {
+  for (auto [geometry, left, right, bottom] :
+       {std::tuple{GridGeometry::large(), 8, 489, 425}, {GridGeometry::small(), 32, 449, 361}}) {
+    const CellRect first = geometry.cellRect(0, 0), last = geometry.cellRect(31, 31);
+    EXPECT_EQ(std::make_pair(first.left, first.top), std::make_pair(left, 40));
+    EXPECT_EQ(std::make_pair(last.left + last.width, last.top + last.height), std::make_pair(right, bottom));
   }
-  EXPECT_TRUE(s.iconSaved);
-  EXPECT_FALSE(s.busy);
-  EXPECT_EQ(s.colour.penColor, kBlack);
-  EXPECT_EQ(s.tool, "");
-}
-
-TEST(Preview, TransparentCellsShowWhiteWhateverTheirColour) {
-  Canvas canvas;
-  canvas.at(3, 4) = Cell{rgb(1, 2, 3), 1};
-  canvas.at(5, 6) = Cell{rgb(9, 8, 7), 0};
-  Preview preview;
-  preview.setPixel(3, 4, kBlack);
-  layIcon(canvas, preview);
-  EXPECT_EQ(preview.pixel(3, 4), kWhite);
-  EXPECT_EQ(preview.pixel(5, 6), rgb(9, 8, 7));
-}
-
-TEST(GridGeometry, BothLayoutsSpanTheDesignedArea) {
-  auto large = GridGeometry::large();
-  auto r0 = large.cellRect(0, 0), r1 = large.cellRect(31, 31);
-  EXPECT_EQ(r0.left, 8);
-  EXPECT_EQ(r0.top, 40);
-  EXPECT_EQ(r1.left + r1.width, 489);
-  EXPECT_EQ(r1.top + r1.height, 425);
-  auto small = GridGeometry::small();
-  r0 = small.cellRect(0, 0);
-  r1 = small.cellRect(31, 31);
-  EXPECT_EQ(r0.left, 32);
-  EXPECT_EQ(r1.left + r1.width, 449);
-  EXPECT_EQ(r1.top + r1.height, 361);
-}
-
-TEST(ScreenMode, BelowSevenThousandThreeHundredTwipsIsSmall) {
-  EXPECT_EQ(screenModeForHeight(480), ScreenMode::Small);  // 7200 twips
   EXPECT_EQ(screenModeForHeight(486), ScreenMode::Small);  // 7290 twips
   EXPECT_EQ(screenModeForHeight(487), ScreenMode::Large);  // 7305 twips
+}
+
+TEST(Palette, HueRowsRunFromBlackThroughThePureHueToWhite) {
+  for (auto [row, hue] : {std::pair{25, rgb(255, 0, 0)}, {53, rgb(255, 255, 0)}, {54, rgb(255, 255, 0)},
+                          {68, rgb(0, 255, 0)}, {69, rgb(0, 255, 0)}, {97, rgb(0, 255, 255)}, {98, rgb(0, 255, 255)},
+                          {122, rgb(0, 0, 255)}, {150, rgb(255, 0, 255)}, {151, rgb(255, 0, 255)}, {174, rgb(255, 0, 0)}})
+    EXPECT_EQ(paletteColourAt(68, row), hue) << row;
+  for (int row = 25; row <= 183; ++row) {  // the hue rows, a black line, then the grey ramp
+    EXPECT_EQ(paletteColourAt(4, row), kBlack) << row;
+    const Colour end = paletteColourAt(132, row);
+    if (row != 175) EXPECT_GE(redOf(end) + greenOf(end) + blueOf(end), 3 * 240) << row;
+    if (row > 175) EXPECT_EQ(end, rgb(248, 248, 248)) << row;
+  }
+  EXPECT_EQ(paletteColourAt(36, 122), rgb(0, 0, 128));  // halfway from black to blue
+}
+
+TEST(Palette, LinesCaptionAndOutside) {
+  for (int x = 4; x <= 132; ++x)
+    for (int row : {24, 175, 184}) EXPECT_EQ(paletteColourAt(x, row), kBlack);
+  for (int row = 24; row <= 184; ++row) EXPECT_EQ(paletteColourAt(133, row), kBlack);
+  EXPECT_EQ(paletteColourAt(110, 10), rgb(0, 0, 127));
+  int captionWhite = 0;  // the "Pallet" caption is part of the image: its letters pick white
+  for (int y = 3; y <= 20; ++y)
+    for (int x = 4; x <= 132; ++x) captionWhite += paletteColourAt(x, y) == kWhite;
+  EXPECT_GT(captionWhite, 80);
+  EXPECT_NE(paletteColourAt(136, 188), kNoColour);
+  for (auto [x, y] : {std::pair{137, 10}, {10, 189}, {-1, 10}}) EXPECT_EQ(paletteColourAt(x, y), kNoColour);
 }

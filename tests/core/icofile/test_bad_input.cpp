@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 #include "IcoTestSupport.h"
@@ -28,18 +29,16 @@ Bytes randomFile(std::mt19937& rng) {
   const std::uint8_t alphabet[] = {0x00, 0x28, 0x20, 0x40, 0x01, 0xFF};
   Bytes file(size);
   for (auto& b : file) b = rng() % 4 ? alphabet[rng() % 6] : static_cast<std::uint8_t>(rng());
-  const Bytes sig = signature();
   for (int n = rng() % 6; n > 0 && size > 0; --n) {
     std::size_t at = rng() % 2 ? (rng() % 5 + 1) * kScanRecordSize - rng() % 16 : rng() % size;
     if (rng() % 3 == 0) at = size - rng() % 16;
-    for (std::size_t m = 0; m < sig.size() && at + m < size; ++m) file[at + m] = sig[m];
+    for (std::size_t m = 0; m < kIconSignature.size() && at + m < size; ++m) file[at + m] = kIconSignature[m];
   }
   return file;
 }
 
 Bytes mutatedImage(std::mt19937& rng) {
-  const int depths[] = {1, 4, 8, 24, 32};
-  const int bits = depths[rng() % 5];
+  const int bits = std::vector<int>{1, 4, 8, 24, 32}[rng() % 5];
   ImageSpec s(bits, std::vector<Colour>(bits <= 8 ? 1u << bits : 0u, 0x123456));
   s.pixel = [&rng](int, int) { return static_cast<std::uint32_t>(rng()); };
   s.transparent = [&rng](int, int) { return rng() % 2 == 0; };
@@ -49,15 +48,12 @@ Bytes mutatedImage(std::mt19937& rng) {
   return b;
 }
 
+// Decoded cells are 0/1 flagged and white when transparent; a refused image is wholly transparent white.
 void expectWhollyDecodedOrBlank(DecodeStatus status, const IcoState& ico) {
   for (int i = 0; i < kCellCount; ++i) {
-    ASSERT_TRUE(ico.tempTransparent[i] == 0 || ico.tempTransparent[i] == 1);
-    if (ico.tempTransparent[i] == 1 || status != DecodeStatus::Decoded) {
-      ASSERT_EQ(ico.tempColors[i], kWhite);
-    }
-    if (status != DecodeStatus::Decoded) {
-      ASSERT_EQ(ico.tempTransparent[i], 1);
-    }
+    const bool blank = status != DecodeStatus::Decoded || ico.tempTransparent[i] == 1;
+    ASSERT_TRUE(blank ? ico.tempColors[i] == kWhite && ico.tempTransparent[i] == 1 : ico.tempTransparent[i] == 0)
+        << "cell " << i + 1;
   }
 }
 
@@ -69,11 +65,11 @@ TEST(BadInput, ScannerAgreesWithANaiveSearchOnRandomFiles) {
   IcoState ico;
   ico.openPath = dir.path("random.bin");
   int hits = 0;
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < 250; ++round) {
     const Bytes file = randomFile(rng);
     writeFile(ico.openPath, file);
-    const int blocks[] = {1, 2, 3, 256};
-    ASSERT_EQ(scanIcons(ico, {}, ScanOptions{blocks[rng() % 4]}).status, ScanStatus::Completed);
+    ASSERT_EQ(scanIcons(ico, {}, ScanOptions{std::vector<int>{1, 2, 3, 256}[rng() % 4]}).status,
+              ScanStatus::Completed);
     std::vector<std::int64_t> found;
     for (int n = 0; n < ico.iconCount; ++n)
       found.push_back(std::int64_t(ico.iconRecord[n] - 1) * kScanRecordSize + ico.iconOffset[n]);
@@ -85,19 +81,18 @@ TEST(BadInput, ScannerAgreesWithANaiveSearchOnRandomFiles) {
       expectWhollyDecodedOrBlank(out.status, ico);
     }
   }
-  EXPECT_GT(hits, 200);
+  EXPECT_GT(hits, 150);
 }
 
 TEST(BadInput, DecoderSurvivesMutatedAndTruncatedImages) {
   std::mt19937 rng(99);
   IcoState ico;
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 2500; ++round) {
     const Bytes b = round % 4 == 0 ? randomFile(rng) : mutatedImage(rng);
     // An exactly sized copy, so the sanitizer sees any read past its end.
     std::unique_ptr<std::uint8_t[]> exact(new std::uint8_t[b.size() + 1]);
     std::copy(b.begin(), b.end(), exact.get());
-    const DecodeStatus status = decodeIconImage(exact.get(), b.size(), ico);
-    expectWhollyDecodedOrBlank(status, ico);
+    expectWhollyDecodedOrBlank(decodeIconImage(exact.get(), b.size(), ico), ico);
   }
 }
 

@@ -8,7 +8,7 @@
 #include "support/ScriptedMessageBoxes.h"
 
 using namespace pictavo;
-using pictavo::testing::ScriptedMessageBoxes;
+using namespace pictavo::testing;
 
 namespace {
 
@@ -21,34 +21,30 @@ Canvas withColours(int n, Colour (*colourOf)(int)) {
 Colour spreadOut(int k) { return rgb((k * 37) & 0xFF, (k * 11) & 0xFF, k >> 2); }
 Colour lowBitNeighbours(int k) { return k < 256 ? rgb(k % 32 * 8, k / 32 * 8, 0) : rgb(1, 0, 0); }
 
-const std::string kFirstWarning51 =
-    "You are attempting to save a 51 color icon as a 16 color icon.\r"
-    "                 This may result in a severe loss of quality.\r"
-    "                               Do you wish to continue?";
-
 }  // namespace
 
 TEST(MapTo16, DistanceTableWithBiasesAndLowestIndexOnTies) {
   EXPECT_EQ(mapTo16(rgb(64, 64, 64)), 1);
   EXPECT_EQ(mapTo16(rgb(200, 200, 200)), 8);
-  EXPECT_EQ(kPalette16[8], rgb(192, 192, 192));
   EXPECT_EQ(mapTo16(rgb(160, 160, 160)), 7);
   for (int k = 0; k < 16; ++k) EXPECT_EQ(mapTo16(kPalette16[k]), k) << k;
 }
 
-TEST(SetIconType16, FreshCanvasNeedsNoWarningAndKeepsItsWhite) {
+TEST(SetIconType, FreshCanvasNeedsNoWarningAtEitherDepth) {
   ProgramState state;
   ScriptedMessageBoxes boxes;
   IconTypeOutcome out = setIconType(state, 16, boxes);
   EXPECT_TRUE(out.accepted);
   EXPECT_EQ(out.colorCount, 1);
-  EXPECT_TRUE(boxes.shown().empty());
   for (int i = 0; i < kCellCount; ++i) ASSERT_EQ(state.ico.index16[i], 0);
   applyPreparedColours(state.ico, 16, state.canvas);
-  EXPECT_EQ(state.canvas, Canvas());
+  EXPECT_EQ(state.canvas, Canvas());  // transparent cells keep their white
+  EXPECT_TRUE(setIconType(state, 256, boxes).accepted);
+  for (Colour c : state.ico.colors256) ASSERT_EQ(c, 0);
+  EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST(SetIconType16, WarnsAbove50ColoursAndCancelRefusesWithoutChanges) {
+TEST(SetIconType, SixteenWarnsAbove50ColoursAndCancelRefusesWithoutChanges) {
   ProgramState state;
   state.canvas = withColours(50, spreadOut);
   ScriptedMessageBoxes boxes;
@@ -61,7 +57,10 @@ TEST(SetIconType16, WarnsAbove50ColoursAndCancelRefusesWithoutChanges) {
   EXPECT_FALSE(setIconType(state, 16, boxes).accepted);
   EXPECT_TRUE(state.ico.saveRefused);
   ASSERT_EQ(boxes.shown().size(), 1u);
-  EXPECT_EQ(boxes.shown()[0].text, kFirstWarning51);
+  EXPECT_EQ(boxes.shown()[0].text,
+            "You are attempting to save a 51 color icon as a 16 color icon.\r"
+            "                 This may result in a severe loss of quality.\r"
+            "                               Do you wish to continue?");
   EXPECT_EQ(boxes.shown()[0].title, "");
   EXPECT_EQ(boxes.shown()[0].buttons, Buttons::OkCancel);
   EXPECT_EQ(state.canvas, before);
@@ -72,7 +71,7 @@ TEST(SetIconType16, WarnsAbove50ColoursAndCancelRefusesWithoutChanges) {
   EXPECT_EQ(state.ico.colors16[0], kPalette16[mapTo16(spreadOut(0))]);
 }
 
-TEST(SetIconType256, ReducesOnlyAbove256ColoursAndQuietlyWhenPassOneOrTwoSuffices) {
+TEST(SetIconType, TwoFiftySixReducesOnlyAbove256AndQuietlyWhenPassOneOrTwoSuffices) {
   ProgramState state;
   ScriptedMessageBoxes boxes;
   state.canvas = withColours(256, spreadOut);
@@ -93,7 +92,7 @@ TEST(SetIconType256, ReducesOnlyAbove256ColoursAndQuietlyWhenPassOneOrTwoSuffice
   EXPECT_EQ(recountColors(ico), 256);
 }
 
-TEST(SetIconType256, PassThreeAsksAndNeverLeavesMoreThan256Colours) {
+TEST(SetIconType, PassThreeAsksAndNeverLeavesMoreThan256Colours) {
   ProgramState state;
   state.canvas = icotest::patternCanvas(7);  // ~880 colours: pass 3 still leaves > 256
   const Canvas before = state.canvas;
@@ -118,17 +117,7 @@ TEST(SetIconType256, PassThreeAsksAndNeverLeavesMoreThan256Colours) {
   EXPECT_TRUE(accepted.accepted);
   EXPECT_LE(accepted.colorCount, 256);
   EXPECT_EQ(recountColors(state.ico), accepted.colorCount);
-  for (int i = 0; i < kCellCount; ++i) {
-    if (state.canvas.cells()[i].transparent)
-      ASSERT_EQ(state.ico.colors256[i], 0);
-    else
-      ASSERT_EQ(state.ico.colors256[i] & 0x1F1F1F, 0) << "pass 3 keeps the top 3 bits only";
-  }
-}
-
-TEST(SetIconType256, FreshCanvasGivesAllBlackEntries) {
-  ProgramState state;
-  ScriptedMessageBoxes boxes;
-  EXPECT_TRUE(setIconType(state, 256, boxes).accepted);
-  for (Colour c : state.ico.colors256) ASSERT_EQ(c, 0);
+  for (int i = 0; i < kCellCount; ++i)
+    ASSERT_EQ(state.ico.colors256[i] & (state.canvas.cells()[i].transparent ? 0xFFFFFF : 0x1F1F1F), 0)
+        << "transparent cells are black; pass 3 keeps the top 3 bits only";
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <sstream>
 
@@ -17,22 +17,28 @@ using namespace icotest;
 
 namespace {
 
-// Runs a shell command; its standard output, or nothing when it failed.
-bool run(const std::string& command, std::string* output = nullptr) {
-  std::FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return false;
-  std::string text;
-  std::array<char, 4096> chunk;
-  while (std::size_t n = std::fread(chunk.data(), 1, chunk.size(), pipe)) text.append(chunk.data(), n);
-  const bool ok = ::pclose(pipe) == 0;
-  if (output) *output = text;
+// Runs a shell command; false when it failed. Its standard output goes to `output`.
+bool run(const ScratchDir& dir, const std::string& command, std::string* output = nullptr) {
+  const bool ok = std::system((command + " >'" + dir.path("out.txt") + "' 2>/dev/null").c_str()) == 0;
+  if (output) *output = readText(dir.path("out.txt"));
   return ok;
 }
 
-std::string pythonWithPil() {
-  for (const char* python : {"/usr/bin/python3", "python3"})
-    if (run(std::string(python) + " -c 'import PIL'")) return python;
-  return {};
+// Each icon file's 32 x 32 pixels as Pillow decodes them: (colour, alpha) in cell order.
+std::vector<std::vector<std::pair<Colour, int>>> pillowPixels(const ScratchDir& dir,
+                                                              const std::vector<std::string>& files) {
+  writeFile(dir.path("dump.py"), "from PIL import Image\nimport sys\nfor p in sys.argv[1:]:\n"
+                                 "  im = Image.open(p).convert('RGBA')\n  assert im.size == (32, 32)\n"
+                                 "  print(' '.join('%d %d %d %d' % im.getpixel((x, y)) for y in range(32) for x in range(32)))\n");
+  std::string command = "/usr/bin/python3 '" + dir.path("dump.py") + "'", text;
+  for (const std::string& f : files) command += " '" + f + "'";
+  EXPECT_TRUE(run(dir, command, &text));
+  std::istringstream in(text);
+  std::vector<std::vector<std::pair<Colour, int>>> images(files.size());
+  for (auto& pixels : images)
+    for (int r, g, b, a; pixels.size() < kCellCount && in >> r >> g >> b >> a;) pixels.push_back({rgb(r, g, b), a});
+  for (std::size_t f = 0; f < files.size(); ++f) EXPECT_EQ(images[f].size(), std::size_t(kCellCount)) << files[f];
+  return images;
 }
 
 // A pattern canvas prepared and saved at `depth`; the canvas then shows what was written.
@@ -47,133 +53,84 @@ ProgramState savedAt(int depth, const std::string& path) {
   return state;
 }
 
-int bitCountAt(const Bytes& file, std::int64_t position) {
-  return position + 14 < static_cast<std::int64_t>(file.size()) ? file[position + 14] : -1;
-}
-
 }  // namespace
 
-TEST(IndependentReaders, IcotoolListsAndExtractsEveryDepth) {
-  if (!run("icotool --version")) GTEST_SKIP() << "icotool (Debian icoutils) is not installed";
+TEST(IndependentReaders, IcotoolAndPillowReadEveryDepthAsTheCanvasShowed) {
   ScratchDir dir;
-  for (auto [depth, bits] : {std::pair{16, 4}, std::pair{256, 8}, std::pair{24, 24}}) {
-    const std::string path = dir.path("t" + std::to_string(depth) + ".ico");
-    savedAt(depth, path);
+  const bool icotool = run(dir, "icotool --version"), pillow = run(dir, "/usr/bin/python3 -c 'import PIL'");
+  if (!icotool && !pillow) GTEST_SKIP() << "needs icotool (Debian icoutils) or /usr/bin/python3 with PIL (python3-pil)";
+  std::vector<std::string> paths;
+  std::vector<ProgramState> saved;
+  for (auto [depth, bits] : {std::pair{16, 4}, {256, 8}, {24, 24}}) {
+    const std::string& path = paths.emplace_back(dir.path(std::to_string(depth) + ".ico"));
+    saved.push_back(savedAt(depth, path));
     std::string listing;
-    ASSERT_TRUE(run("icotool -l '" + path + "'", &listing)) << depth;
-    EXPECT_NE(listing.find("--width=32 --height=32 --bit-depth=" + std::to_string(bits)), std::string::npos)
-        << listing;
+    if (!icotool) continue;
+    ASSERT_TRUE(run(dir, "icotool -l '" + path + "'", &listing)) << depth;
+    EXPECT_NE(listing.find("--width=32 --height=32 --bit-depth=" + std::to_string(bits)), std::string::npos) << listing;
     EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 1) << listing;
-    ASSERT_TRUE(run("icotool -x -o '" + dir.path("x.png") + "' '" + path + "'")) << depth;
+    ASSERT_TRUE(run(dir, "icotool -x -o '" + dir.path("x.png") + "' '" + path + "'")) << depth;
   }
-}
-
-TEST(IndependentReaders, PillowSeesTheCanvasPixelForPixel) {
-  const std::string python = pythonWithPil();
-  if (python.empty()) GTEST_SKIP() << "python3 with PIL (Debian python3-pil) is not installed";
-  ScratchDir dir;
-  for (int depth : {16, 256, 24}) {
-    const std::string path = dir.path("p.ico");
-    const ProgramState state = savedAt(depth, path);
-    std::string pixels;
-    ASSERT_TRUE(run(python + " -c \"from PIL import Image; im = Image.open('" + path +
-                        "').convert('RGBA'); print(im.size); "
-                        "print(' '.join('%d,%d,%d,%d' % im.getpixel((x, y)) "
-                        "for y in range(32) for x in range(32)))\"",
-                    &pixels));
-    std::istringstream in(pixels);
-    std::string size;
-    std::getline(in, size);
-    EXPECT_EQ(size, "(32, 32)");
-    for (int n = 1; n <= kCellCount; ++n) {
-      int r, g, b, a;
-      char comma;
-      ASSERT_TRUE(in >> r >> comma >> g >> comma >> b >> comma >> a) << depth;
-      const Cell& cell = state.canvas.cell(n);
-      if (cell.transparent) {
-        ASSERT_EQ(a, 0) << depth << " cell " << n;
-      } else {
-        ASSERT_EQ(a, 255) << depth << " cell " << n;
-        ASSERT_EQ(rgb(r, g, b), cell.colour) << depth << " cell " << n;
-      }
+  if (!pillow) GTEST_SKIP() << "/usr/bin/python3 with PIL (Debian python3-pil) is not installed";
+  const auto images = pillowPixels(dir, paths);
+  for (std::size_t f = 0; f < paths.size(); ++f)
+    for (int i = 0; i < kCellCount && images[f].size() == kCellCount; ++i) {
+      const Cell& cell = saved[f].canvas.cells()[i];
+      const auto [colour, alpha] = images[f][i];
+      ASSERT_EQ(alpha, cell.transparent ? 0 : 255) << paths[f] << " cell " << i + 1;
+      ASSERT_TRUE(cell.transparent || colour == cell.colour) << paths[f] << " cell " << i + 1;
     }
-  }
 }
 
-// Icon-bearing DLLs from Debian's wine packages, when installed.
-TEST(RealFiles, WineDllIconsAreFoundAndDecoded) {
+// Icon-bearing DLLs from Debian's wine packages, when installed: every image of a bit count we
+// read decodes, and from shell32.dll up to 15 of each of 1 to 24 bits, wrapped in an icon
+// directory, decode as Pillow decodes them.
+TEST(RealFiles, WineDllIconsDecodeAndMatchPillow) {
   const fs::path root = "/usr/lib/x86_64-linux-gnu/wine";
-  std::vector<std::string> dlls;
-  for (const char* name : {"x86_64-windows/shell32.dll", "x86_64-windows/user32.dll",
-                           "x86_64-windows/comctl32.dll", "i386-windows/shell32.dll"})
-    if (fs::exists(root / name)) dlls.push_back((root / name).string());
-  if (dlls.empty()) GTEST_SKIP() << "no wine DLLs under " << root << " (Debian libwine)";
-  std::map<int, int> decodedByBits;
-  for (const std::string& dll : dlls) {
+  ScratchDir dir;
+  std::map<int, int> decodedByBits, wrappedByBits;
+  std::vector<std::string> paths;
+  std::vector<IcoState> wrapped;
+  int dlls = 0;
+  for (const std::string name : {"x86_64-windows/shell32.dll", "x86_64-windows/user32.dll",
+                                 "x86_64-windows/comctl32.dll", "i386-windows/shell32.dll"}) {
     IcoState ico;
-    ico.openPath = dll;
-    ASSERT_EQ(scanIcons(ico).status, ScanStatus::Completed) << dll;
-    const Bytes file = readFile(dll);
+    ico.openPath = (root / name).string();
+    if (!fs::exists(ico.openPath)) continue;
+    ++dlls;
+    ASSERT_EQ(scanIcons(ico).status, ScanStatus::Completed) << name;
+    const Bytes file = readFile(ico.openPath);
     for (int k = 0; k < ico.iconCount; ++k) {
-      const std::int64_t position = std::int64_t(ico.iconRecord[k] - 1) * kScanRecordSize + ico.iconOffset[k];
-      ASSERT_TRUE(std::equal(kIconSignature.begin(), kIconSignature.end(), file.begin() + position));
-      const int bits = bitCountAt(file, position);
-      const DecodeOutcome out = loadTempIco(ico, k);
+      const std::int64_t at = std::int64_t(ico.iconRecord[k] - 1) * kScanRecordSize + ico.iconOffset[k];
+      ASSERT_TRUE(std::equal(kIconSignature.begin(), kIconSignature.end(), file.begin() + at));
+      const int bits = at + 14 < std::int64_t(file.size()) ? file[at + 14] : -1;
       const bool readable = bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
-      ASSERT_EQ(out.status, readable ? DecodeStatus::Decoded : DecodeStatus::NotDecodable) << dll << " " << k;
-      if (readable) ++decodedByBits[bits];
+      ASSERT_EQ(loadTempIco(ico, k).status, readable ? DecodeStatus::Decoded : DecodeStatus::NotDecodable) << name;
+      if (!readable) continue;
+      ++decodedByBits[bits];
+      const std::int64_t size = 40 + (bits < 24 ? 4 << bits : 0) + 32 * 4 * bits + 128;
+      if (name != "x86_64-windows/shell32.dll" || bits == 32 || ++wrappedByBits[bits] > 15 ||
+          at + size > std::int64_t(file.size()))
+        continue;
+      Bytes ico1(22, 0);
+      ico1[2] = ico1[4] = ico1[10] = 1, ico1[6] = ico1[7] = 32, ico1[12] = std::uint8_t(bits);
+      put32(ico1, 14, std::uint32_t(size));
+      put32(ico1, 18, 22);
+      ico1.insert(ico1.end(), file.begin() + at, file.begin() + at + size);
+      writeFile(paths.emplace_back(dir.path("i" + std::to_string(k) + ".ico")), ico1);
+      wrapped.push_back(ico);
     }
   }
+  if (dlls == 0) GTEST_SKIP() << "no wine DLLs under " << root << " (Debian libwine)";
   EXPECT_FALSE(decodedByBits.empty());
   for (auto [bits, count] : decodedByBits) std::printf("  %d-bit images decoded: %d\n", bits, count);
-}
-
-// Each found image of 1 to 24 bits, wrapped in an icon directory, as Pillow decodes it.
-TEST(RealFiles, WineDllIconsDecodeAsPillowDecodesThem) {
-  const std::string dll = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll";
-  const std::string python = pythonWithPil();
-  if (!fs::exists(dll) || python.empty()) GTEST_SKIP() << "needs " << dll << " and python3 with PIL";
-  ScratchDir dir;
-  IcoState ico;
-  ico.openPath = dll;
-  scanIcons(ico);
-  const Bytes file = readFile(dll);
-  std::vector<std::pair<std::string, IcoState>> wrapped;
-  std::map<int, int> taken;
-  for (int k = 0; k < ico.iconCount; ++k) {
-    const std::int64_t position = std::int64_t(ico.iconRecord[k] - 1) * kScanRecordSize + ico.iconOffset[k];
-    const int bits = bitCountAt(file, position);
-    if ((bits != 1 && bits != 4 && bits != 8 && bits != 24) || ++taken[bits] > 15) continue;
-    const std::size_t size = 40 + (bits < 24 ? 4u << bits : 0u) + 32 * 4 * bits + 128;
-    if (position + static_cast<std::int64_t>(size) > static_cast<std::int64_t>(file.size()) ||
-        !loadTempIco(ico, k))
-      continue;
-    Bytes ico1 = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, static_cast<std::uint8_t>(bits), 0};
-    ico1.resize(22);
-    put32(ico1, 14, static_cast<std::uint32_t>(size));
-    put32(ico1, 18, 22);
-    ico1.insert(ico1.end(), file.begin() + position, file.begin() + position + static_cast<std::ptrdiff_t>(size));
-    wrapped.emplace_back(dir.path("i" + std::to_string(k) + ".ico"), ico);
-    writeFile(wrapped.back().first, ico1);
-  }
-  EXPECT_EQ(taken.size(), 4u) << "shell32.dll should hold 1-, 4-, 8- and 24-bit images";
-  std::string script = "from PIL import Image\nimport sys\nfor p in sys.argv[1:]:\n"
-                       "  im = Image.open(p).convert('RGBA')\n"
-                       "  print(' '.join('%d,%d,%d,%d' % im.getpixel((x, y)) for y in range(32) for x in range(32)))\n";
-  writeFile(dir.path("dump.py"), Bytes(script.begin(), script.end()));
-  std::string command = python + " '" + dir.path("dump.py") + "'";
-  for (const auto& w : wrapped) command += " '" + w.first + "'";
-  std::string pixels;
-  ASSERT_TRUE(run(command, &pixels));
-  std::istringstream in(pixels);
-  for (const auto& [path, decoded] : wrapped)
-    for (int i = 0; i < kCellCount; ++i) {
-      int r, g, b, a;
-      char comma;
-      ASSERT_TRUE(in >> r >> comma >> g >> comma >> b >> comma >> a) << path;
-      ASSERT_EQ(decoded.tempTransparent[i], a == 0 ? 1 : 0) << path << " cell " << i + 1;
-      if (a != 0) {
-        ASSERT_EQ(decoded.tempColors[i], rgb(r, g, b)) << path << " cell " << i + 1;
-      }
+  if (!run(dir, "/usr/bin/python3 -c 'import PIL'")) GTEST_SKIP() << "needs /usr/bin/python3 with PIL";
+  EXPECT_EQ(wrappedByBits.size(), 4u) << "shell32.dll should hold 1-, 4-, 8- and 24-bit images";
+  const auto images = pillowPixels(dir, paths);
+  for (std::size_t f = 0; f < paths.size(); ++f)
+    for (int i = 0; i < kCellCount && images[f].size() == kCellCount; ++i) {
+      const auto [colour, alpha] = images[f][i];
+      ASSERT_EQ(wrapped[f].tempTransparent[i], alpha == 0 ? 1 : 0) << paths[f] << " cell " << i + 1;
+      ASSERT_TRUE(alpha == 0 || wrapped[f].tempColors[i] == colour) << paths[f] << " cell " << i + 1;
     }
 }

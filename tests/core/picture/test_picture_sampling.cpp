@@ -15,10 +15,7 @@ static Points readsFor(const SelectionRect& rect, int column = -1, int row = 0) 
     reads.emplace_back(x, y);
     return rgb(x & 0xFF, y & 0xFF, 7);
   };
-  if (column < 0)
-    samplePicture(rect, reader);
-  else
-    sampleCell(rect, reader, column, row);
+  column < 0 ? (void)samplePicture(rect, reader) : (void)sampleCell(rect, reader, column, row);
   return reads;
 }
 
@@ -28,8 +25,7 @@ TEST(PictureSampling, UpTo320PixelsWideOnePointPerCell) {
   EXPECT_EQ(readsFor({10, 0, 80, 80}, 1), (Points{{10 + 1 + 2, 1}}));  // 2.5 -> 2
   EXPECT_EQ(readsFor({10, 0, 80, 80}, 3), (Points{{10 + 1 + 8, 1}}));  // 7.5 -> 8
   EXPECT_EQ(readsFor({0, 0, 320, 100}).size(), 1024u);
-  EXPECT_EQ(samplePicture({100, 50, 64, 64},
-                          [](int x, int y) { return rgb(x, y, 0); })[cellNumber(5, 7) - 1],
+  EXPECT_EQ(samplePicture({100, 50, 64, 64}, [](int x, int y) { return rgb(x, y, 0); })[cellNumber(5, 7) - 1],
             rgb(111, 65, 0));
 }
 
@@ -38,15 +34,13 @@ TEST(PictureSampling, WiderSelectionsAverageUpToSixPoints) {
   EXPECT_GT(reads, 1024u * 4);
   EXPECT_LE(reads, 1024u * 6);
   // Last column: the wide point would pass the edge, so the base point stands in unread.
-  EXPECT_EQ(readsFor({0, 0, 321, 321}, 31, 0),
-            (Points{{312, 1}, {306, 1}, {312, 1}, {312, 1}, {312, 1}}));
+  EXPECT_EQ(readsFor({0, 0, 321, 321}, 31, 0), (Points{{312, 1}, {306, 1}, {312, 1}, {312, 1}, {312, 1}}));
 }
 
 TEST(PictureSampling, AveragesRoundAtEveryStepHalvesToEven) {
   EXPECT_EQ(averageChannel(100, 101), 100);
   EXPECT_EQ(averageChannel(101, 102), 102);
   EXPECT_EQ(averageColours(rgb(100, 101, 0), rgb(101, 102, 255)), rgb(100, 102, 128));
-
   // Cell (10, 10) of a 640-pixel square at (0, 0): base (201, 201), neighbours 199 and 203.
   const std::map<std::pair<int, int>, int> reds{
       {{201, 201}, 100}, {{203, 201}, 101}, {{199, 201}, 102}, {{201, 203}, 0}, {{201, 199}, 50}};
@@ -59,18 +53,14 @@ TEST(PictureSampling, AveragesRoundAtEveryStepHalvesToEven) {
 }
 
 TEST(PictureSampling, PointsOutsideTheWindowGiveTransparentWhiteCells) {
-  PixelReader clipped = [](int x, int) { return x < 60 ? rgb(10, 20, 30) : kNoColour; };
   Canvas canvas;
   canvas.at(31, 0) = Cell{rgb(1, 2, 3), 0};
-  applySamples(samplePicture({0, 0, 96, 96}, clipped), canvas);
+  applySamples(samplePicture({0, 0, 96, 96}, [](int x, int) { return x < 60 ? rgb(10, 20, 30) : kNoColour; }), canvas);
   EXPECT_EQ(canvas.at(19, 31), (Cell{rgb(10, 20, 30), 0}));
   EXPECT_EQ(canvas.at(20, 5), (Cell{kWhite, 1}));
   EXPECT_EQ(canvas.at(31, 0), (Cell{kWhite, 1}));
-
   // Averaged: the points that have a colour are averaged alone; none at all is transparent.
   PixelReader partly = [](int x, int) { return x <= 600 ? rgb(200, 0, 0) : kNoColour; };
   EXPECT_EQ(sampleCell({0, 0, 640, 640}, partly, 30, 3), rgb(200, 0, 0));  // base x 601 is outside
-  EXPECT_EQ(sampleCell(
-                {0, 0, 640, 640}, [](int, int) { return kNoColour; }, 4, 4),
-            kNoColour);
+  EXPECT_EQ(sampleCell({0, 0, 640, 640}, [](int, int) { return kNoColour; }, 4, 4), kNoColour);
 }

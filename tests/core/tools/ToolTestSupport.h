@@ -11,19 +11,13 @@ namespace pictavo::testing {
 
 using CellSet = std::set<std::pair<int, int>>;
 
-inline CellSet opaqueCells(const Canvas& canvas) {
+// The cells of one colour, or with kNoColour every opaque cell.
+inline CellSet cellsOf(const Canvas& canvas, Colour colour = kNoColour) {
   CellSet cells;
-  for (int r = 0; r < kGridSize; ++r)
-    for (int c = 0; c < kGridSize; ++c)
-      if (canvas.at(c, r).transparent == 0) cells.insert({c, r});
-  return cells;
-}
-
-inline CellSet cellsOfColour(const Canvas& canvas, Colour colour) {
-  CellSet cells;
-  for (int r = 0; r < kGridSize; ++r)
-    for (int c = 0; c < kGridSize; ++c)
-      if (canvas.at(c, r).colour == colour) cells.insert({c, r});
+  for (int n = 1; n <= kCellCount; ++n) {
+    const Cell& c = canvas.cell(n);
+    if (colour == kNoColour ? c.transparent == 0 : c.colour == colour) cells.insert({columnOf(n), rowOf(n)});
+  }
   return cells;
 }
 
@@ -35,21 +29,16 @@ inline ProgramState stateWithTool(const std::string& tool, Colour pen = rgb(255,
   return s;
 }
 
-// A left-button drag over cells: press on the first, a move to each of the
-// rest, release on the last.
+// A left-button drag over cells: press on the first, a move to each of the rest, release on the last.
 inline void dragThrough(ProgramState& s, std::initializer_list<std::pair<int, int>> path) {
-  const auto first = *path.begin();
-  toolEvent(s, PointerKind::Press, kLeftButton, 0, first.first, first.second);
+  toolEvent(s, PointerKind::Press, kLeftButton, 0, path.begin()->first, path.begin()->second);
   for (auto it = path.begin() + 1; it != path.end(); ++it)
     toolEvent(s, PointerKind::Move, kLeftButton, 0, it->first, it->second);
-  const auto last = *(path.end() - 1);
-  toolEvent(s, PointerKind::Release, kLeftButton, 0, last.first, last.second);
+  toolEvent(s, PointerKind::Release, kLeftButton, 0, (path.end() - 1)->first, (path.end() - 1)->second);
 }
 
 inline void click(ProgramState& s, int column, int row) { dragThrough(s, {{column, row}}); }
 
-inline void fillCanvas(ProgramState& s, Colour colour) {
-  s.canvas.cells().fill(Cell{colour, 0});
-}
+inline void fillCanvas(ProgramState& s, Colour colour) { s.canvas.cells().fill(Cell{colour, 0}); }
 
 }  // namespace pictavo::testing

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ToolTestSupport.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "tools/Commands.h"
 
 using namespace pictavo;
@@ -23,6 +26,10 @@ Colour adjusted(void (*command)(ProgramState&), Colour c) {
   return s.canvas.at(0, 0).colour;
 }
 
+std::string countText(int n) {
+  return "     The icon contains " + std::to_string(n) + " colors\r\nWould you like to combine similar colors?";
+}
+
 }  // namespace
 
 TEST(GeometricCommands, RoundTripsGiveBackTheCanvasWithoutUndo) {
@@ -34,24 +41,23 @@ TEST(GeometricCommands, RoundTripsGiveBackTheCanvasWithoutUndo) {
     EXPECT_NE(s.canvas, original);
     for (int i = 1; i < times; ++i) command(s);
     EXPECT_EQ(s.canvas, original);
-    EXPECT_FALSE(s.iconSaved);
     EXPECT_EQ(s.tools.undo.undoCount, 0);
   }
 }
 
-TEST(GeometricCommands, DirectionsAndFlagsMoveWithTheCell) {
+TEST(GeometricCommands, CellsMoveWithTheirFlags) {
   const Canvas original = patterned().canvas;
-  ProgramState s = patterned();
-  rotateQuarter(s);
-  EXPECT_EQ(s.canvas.at(31, 0), original.at(0, 0));
-  EXPECT_EQ(s.canvas.at(31, 5), original.at(5, 0));
-  flipHorizontal(s = patterned());
-  EXPECT_EQ(s.canvas.at(31, 6), original.at(0, 6));  // a transparent cell
-  slideUp(s = patterned());
-  EXPECT_EQ(s.canvas.at(2, 31), original.at(2, 0));
-  slideLeft(s = patterned());
-  EXPECT_EQ(s.canvas.at(31, 4), original.at(0, 4));
-  EXPECT_EQ(s.canvas.at(30, 4), original.at(31, 4));
+  struct Move {
+    void (*command)(ProgramState&);
+    int toColumn, toRow, fromColumn, fromRow;
+  };
+  for (const Move& m : {Move{rotateQuarter, 31, 0, 0, 0}, {rotateQuarter, 31, 5, 5, 0}, {flipHorizontal, 25, 0, 6, 0},
+                        {flipVertical, 2, 31, 2, 0}, {slideUp, 2, 31, 2, 0}, {slideDown, 2, 1, 2, 0},
+                        {slideLeft, 31, 4, 0, 4}, {slideLeft, 30, 4, 31, 4}, {slideRight, 1, 4, 0, 4}}) {
+    ProgramState s = patterned();
+    m.command(s);
+    EXPECT_EQ(s.canvas.at(m.toColumn, m.toRow), original.at(m.fromColumn, m.fromRow)) << m.toColumn << "," << m.toRow;
+  }
 }
 
 TEST(ColourCommands, ChannelStepsContrastKeepsBlackAndGreyRounds) {
@@ -71,8 +77,6 @@ TEST(ColourCommands, TransparentCellsChangeColourAndOnlyBlackAndWhiteUndoes) {
   darker(s);
   EXPECT_EQ(s.canvas.at(7, 7), (Cell{rgb(251, 251, 251), 1}));
   EXPECT_EQ(s.preview.pixel(7, 7), kWhite);
-  EXPECT_FALSE(s.iconSaved);
-
   s = patterned();
   brighter(s);
   moreContrast(s);
@@ -81,4 +85,87 @@ TEST(ColourCommands, TransparentCellsChangeColourAndOnlyBlackAndWhiteUndoes) {
   blackAndWhite(s);
   undo(s);
   EXPECT_EQ(s.canvas, beforeGrey);
+}
+
+// Even a command that happens to change nothing leaves the icon unsaved.
+TEST(IconSaved, EveryCellChangingCommandClearsIt) {
+  using Step = std::function<void(ProgramState&)>;
+  auto drag = [](const char* tool) { return [tool](ProgramState& s) { s.tool = tool; dragThrough(s, {{3, 3}, {6, 5}}); }; };
+  const std::pair<const char*, Step> steps[] = {
+      {"flipH", flipHorizontal}, {"flipV", flipVertical}, {"rotate", rotateQuarter}, {"slideUp", slideUp},
+      {"slideDown", slideDown}, {"slideLeft", slideLeft}, {"slideRight", slideRight}, {"brighter", brighter},
+      {"darker", darker}, {"moreContrast", moreContrast}, {"lessContrast", lessContrast},
+      {"blackAndWhite", blackAndWhite}, {"merge", [](ProgramState& s) { mergeColors(s, mergeMask(64)); }},
+      {"undo", undo}, {"redo", [](ProgramState& s) { undo(s); s.iconSaved = true; redo(s); }},
+      {"restore", restoreIcon}, {"Pen", drag("Pen")}, {"Line", drag("Line")}, {"Box", drag("Box")},
+      {"BoxFill", drag("BoxFill")}, {"Circle", drag("Circle")}, {"CircleFill", drag("CircleFill")},
+      {"Fill", drag("Fill")}, {"Paste", drag("Paste")},
+      {"countColors", [](ProgramState& s) {
+         ScriptedMessageBoxes boxes;
+         boxes.queue(Answer::Yes);
+         boxes.queue(Answer::No);
+         countColorsCommand(s, boxes);
+       }}};
+  for (const auto& [name, step] : steps) {
+    ProgramState s = patterned();
+    backupIcon(s);
+    doBackup(s);
+    s.iconSaved = true;
+    step(s);
+    EXPECT_FALSE(s.iconSaved) << name;
+  }
+}
+
+TEST(ColourCount, CountsColourValuesIgnoringTransparency) {
+  ProgramState s;
+  EXPECT_EQ(countColors(s), 1);
+  s.canvas.at(3, 3) = Cell{kWhite, 0};
+  s.canvas.at(4, 3) = Cell{rgb(1, 2, 3), 1};
+  EXPECT_EQ(countColors(s), 2);
+  EXPECT_EQ(s.tools.colorCount, 2);
+}
+
+TEST(ColourCount, MergeMasksClearOneMoreLowBitPerStep) {
+  const int channel[] = {254, 253, 251, 247, 239, 223, 191};
+  for (int i = 0, step = 1; step < 128; ++i, step *= 2) EXPECT_EQ(mergeMask(step), rgb(channel[i], channel[i], channel[i]));
+  ProgramState s;
+  s.canvas.at(0, 0) = Cell{rgb(12, 0, 0), 0};
+  s.canvas.at(1, 0) = Cell{rgb(14, 0, 0), 0};
+  mergeColors(s, mergeMask(1));
+  EXPECT_EQ(s.canvas.at(1, 0).colour, rgb(14, 0, 0));
+  EXPECT_EQ(s.canvas.at(5, 5), (Cell{rgb(254, 254, 254), 1}));
+  mergeColors(s, mergeMask(2));
+  EXPECT_EQ(s.canvas.at(1, 0).colour, rgb(12, 0, 0));
+}
+
+TEST(CountColorsCommand, ShowsTheCountAndMergesWhileTheUserAgrees) {
+  ProgramState s;
+  fillCanvas(s, rgb(10, 20, 30));
+  s.canvas.at(0, 0).colour = rgb(11, 21, 31);
+  ScriptedMessageBoxes boxes;
+  boxes.queue(Answer::Yes);
+  boxes.queue(Answer::No);
+  countColorsCommand(s, boxes);
+  ASSERT_EQ(boxes.shown().size(), 2u);
+  EXPECT_EQ(boxes.shown()[0].text, countText(2));
+  EXPECT_EQ(boxes.shown()[0].title, "");
+  EXPECT_EQ(boxes.shown()[0].buttons, Buttons::YesNo);
+  EXPECT_EQ(boxes.shown()[1].text, countText(1));
+  EXPECT_EQ(s.tools.undo.undoCount, 1);
+
+  // Seven merges at most; a decline changes nothing.
+  s = ProgramState();
+  s.canvas.at(0, 0) = Cell{rgb(255, 255, 255), 0};
+  s.canvas.at(1, 0) = Cell{rgb(127, 127, 127), 0};
+  for (int i = 0; i < 7; ++i) boxes.queue(Answer::Yes);
+  countColorsCommand(s, boxes);  // an eighth question would throw
+  EXPECT_EQ(s.canvas.at(0, 0).colour, rgb(128, 128, 128));
+  EXPECT_EQ(s.canvas.at(1, 0).colour, kBlack);
+  EXPECT_EQ(s.tools.undo.undoCount, 3);
+  s = ProgramState();
+  boxes.queue(Answer::No);
+  countColorsCommand(s, boxes);
+  EXPECT_EQ(boxes.shown().back().text, countText(1));
+  EXPECT_EQ(s.canvas, Canvas{});
+  EXPECT_EQ(s.tools.undo.undoCount, 0);
 }

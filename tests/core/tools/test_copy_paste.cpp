@@ -19,6 +19,11 @@ ProgramState numberedCanvas() {
   return s;
 }
 
+auto clipOf(const ProgramState& s) {
+  const CopyClipboard& c = s.tools.clipboard;
+  return std::make_tuple(c.clipLeft, c.clipRight, c.clipTop, c.clipBottom);
+}
+
 }  // namespace
 
 TEST(CopyPaste, DraggedRectangleIsPastedAndClippedAtTheEdges) {
@@ -26,31 +31,28 @@ TEST(CopyPaste, DraggedRectangleIsPastedAndClippedAtTheEdges) {
   const Canvas original = s.canvas;
   dragThrough(s, {{10, 12}, {7, 7}, {5, 3}});
   EXPECT_EQ(s.canvas, original);
-  const CopyClipboard& clip = s.tools.clipboard;
-  EXPECT_EQ(std::make_tuple(clip.clipLeft, clip.clipRight, clip.clipTop, clip.clipBottom),
-            std::make_tuple(5, 10, 3, 12));
+  EXPECT_EQ(clipOf(s), std::make_tuple(5, 10, 3, 12));
 
   s.tool = "Paste";
   click(s, 0, 0);
-  for (int r = 0; r < 32; ++r)
-    for (int c = 0; c < 32; ++c) {
-      const bool inBlock = c <= 5 && r <= 9;
-      EXPECT_EQ(s.canvas.at(c, r), inBlock ? original.at(c + 5, r + 3) : original.at(c, r));
-    }
-  EXPECT_EQ(s.tools.undo.undoCount, 2);
+  for (int n = 1; n <= kCellCount; ++n) {
+    const int c = columnOf(n), r = rowOf(n);
+    EXPECT_EQ(s.canvas.cell(n), c <= 5 && r <= 9 ? original.at(c + 5, r + 3) : original.cell(n)) << c << "," << r;
+  }
+  EXPECT_EQ(s.tools.undo.undoCount, 2);  // press and release both paste
   undo(s);
   EXPECT_NE(s.canvas, original);
   undo(s);
   EXPECT_EQ(s.canvas, original);
 
-  click(s, 28, 25);
+  click(s, 28, 25);  // only 4 x 7 of the block fit
   int written = 0;
   for (int n = 1; n <= kCellCount; ++n) written += s.canvas.cell(n) != original.cell(n);
   EXPECT_EQ(written, 4 * 7);
   EXPECT_EQ(s.canvas.at(31, 31), original.at(8, 9));
 }
 
-TEST(CopyPaste, TransparentClipboardCellsLeaveTargetsAlone) {
+TEST(CopyPaste, TransparentCellsLeaveTargetsAloneAndNoCopyMeansOneBlackCell) {
   ProgramState s = numberedCanvas();
   s.canvas.at(1, 0).transparent = 1;
   dragThrough(s, {{0, 0}, {1, 0}});
@@ -58,14 +60,12 @@ TEST(CopyPaste, TransparentClipboardCellsLeaveTargetsAlone) {
   click(s, 10, 10);
   EXPECT_EQ(s.canvas.at(10, 10).colour, cellNumber(0, 0));
   EXPECT_EQ(s.canvas.at(11, 10).colour, cellNumber(11, 10));
-}
 
-TEST(CopyPaste, PasteBeforeAnyCopyPaintsOneBlackCell) {
-  ProgramState s = stateWithTool("Paste");
-  click(s, 4, 5);
-  EXPECT_EQ(opaqueCells(s.canvas), (CellSet{{4, 5}}));
-  EXPECT_EQ(s.canvas.at(4, 5).colour, kBlack);
-  EXPECT_EQ(s.preview.pixel(4, 5), kBlack);
+  ProgramState fresh = stateWithTool("Paste");
+  click(fresh, 4, 5);
+  EXPECT_EQ(cellsOf(fresh.canvas), (CellSet{{4, 5}}));
+  EXPECT_EQ(fresh.canvas.at(4, 5).colour, kBlack);
+  EXPECT_EQ(fresh.preview.pixel(4, 5), kBlack);
 }
 
 TEST(Selection, OutlineWhileDraggingIncludingStraightDown) {
@@ -73,18 +73,14 @@ TEST(Selection, OutlineWhileDraggingIncludingStraightDown) {
   s.colour.chooseTransparent();
   toolEvent(s, PointerKind::Press, kLeftButton, 0, 4, 4);
   toolEvent(s, PointerKind::Move, kLeftButton, 0, 6, 5);
-  EXPECT_EQ(cellsOfColour(s.canvas, kMagenta).size(), 6u);
+  EXPECT_EQ(cellsOf(s.canvas, kMagenta).size(), 6u);
   EXPECT_EQ(s.canvas.at(6, 5).transparent, 1);
   EXPECT_EQ(s.preview.pixel(6, 5), kWhite);  // never shown in the preview
-
   toolEvent(s, PointerKind::Move, kLeftButton, 0, 4, 8);
-  EXPECT_EQ(cellsOfColour(s.canvas, kMagenta),
-            (CellSet{{4, 4}, {4, 5}, {4, 6}, {4, 7}, {4, 8}}));
+  EXPECT_EQ(cellsOf(s.canvas, kMagenta), (CellSet{{4, 4}, {4, 5}, {4, 6}, {4, 7}, {4, 8}}));
   toolEvent(s, PointerKind::Release, kLeftButton, 0, 4, 8);
-  EXPECT_TRUE(cellsOfColour(s.canvas, kMagenta).empty());
-  const CopyClipboard& clip = s.tools.clipboard;
-  EXPECT_EQ(std::make_tuple(clip.clipLeft, clip.clipRight, clip.clipTop, clip.clipBottom),
-            std::make_tuple(4, 4, 4, 8));
+  EXPECT_TRUE(cellsOf(s.canvas, kMagenta).empty());
+  EXPECT_EQ(clipOf(s), std::make_tuple(4, 4, 4, 8));
   EXPECT_EQ(s.tools.undo.undoCount, 0);
 }
 
@@ -94,9 +90,7 @@ TEST(Selection, ReleaseOffTheGridClearsTheOutlineAndCopiesToTheLastCell) {
   formMouseMove(s, kLeftButton, 0, 15 + 15 * 6, 46 + 12 * 5);
   formMouseMove(s, kLeftButton, 0, 520, 46 + 12 * 5);  // off the grid: ignored
   formMouseUp(s, kLeftButton, 0, 520, 46 + 12 * 5);
-  EXPECT_TRUE(cellsOfColour(s.canvas, kMagenta).empty());
-  const CopyClipboard& clip = s.tools.clipboard;
-  EXPECT_EQ(std::make_tuple(clip.clipLeft, clip.clipRight, clip.clipTop, clip.clipBottom),
-            std::make_tuple(2, 6, 2, 5));
+  EXPECT_TRUE(cellsOf(s.canvas, kMagenta).empty());
+  EXPECT_EQ(clipOf(s), std::make_tuple(2, 6, 2, 5));
   EXPECT_FALSE(s.tools.drag.inProgress);
 }

@@ -13,42 +13,36 @@ const Colour kRed = rgb(255, 0, 0), kBlue = rgb(0, 0, 255), kGreen = rgb(0, 255,
 TEST(FillTool, FreshCanvasFillsEverywhereWithColourOrTransparency) {
   ProgramState s = stateWithTool("Fill");
   click(s, 20, 3);
-  EXPECT_EQ(cellsOfColour(s.canvas, kRed).size(), 1024u);
-  EXPECT_EQ(opaqueCells(s.canvas).size(), 1024u);
+  EXPECT_EQ(cellsOf(s.canvas, kRed).size(), 1024u);
+  EXPECT_EQ(cellsOf(s.canvas).size(), 1024u);
   EXPECT_EQ(s.tools.undo.undoCount, 1);  // the release on the same cell did not fill again
-
   s.colour.chooseTransparent();
   click(s, 0, 0);
-  EXPECT_TRUE(opaqueCells(s.canvas).empty());
-  EXPECT_EQ(cellsOfColour(s.canvas, kWhite).size(), 1024u);
+  EXPECT_TRUE(cellsOf(s.canvas).empty());
+  EXPECT_EQ(cellsOf(s.canvas, kWhite).size(), 1024u);
 }
 
-TEST(FillTool, FourNeighboursOnlyAndNoWrapAcrossRowEnds) {
+TEST(FillTool, RegionsFollowFourNeighboursWithinRows) {
+  // Checkerboard: diagonal neighbours do not join.
   ProgramState s = stateWithTool("Fill", kGreen);
-  for (int r = 0; r < 32; ++r)
-    for (int c = 0; c < 32; ++c) s.canvas.at(c, r) = Cell{(r + c) % 2 ? kRed : kBlue, 0};
+  for (int n = 1; n <= kCellCount; ++n) s.canvas.cell(n) = Cell{(columnOf(n) + rowOf(n)) % 2 ? kRed : kBlue, 0};
   click(s, 5, 5);
-  EXPECT_EQ(cellsOfColour(s.canvas, kGreen), (CellSet{{5, 5}}));
+  EXPECT_EQ(cellsOf(s.canvas, kGreen), (CellSet{{5, 5}}));
 
-  ProgramState edge = stateWithTool("Fill", kGreen);
-  fillCanvas(edge, kBlue);
-  for (int c = 0; c < 4; ++c) edge.canvas.at(c, 5).colour = kRed;
-  for (int c = 28; c < 32; ++c) edge.canvas.at(c, 4).colour = kRed;
-  click(edge, 0, 5);
-  EXPECT_EQ(cellsOfColour(edge.canvas, kRed).size(), 4u);
-  EXPECT_EQ(cellsOfColour(edge.canvas, kGreen).size(), 4u);
-}
+  // The start of row 5 does not leak into the end of row 4.
+  fillCanvas(s, kBlue);
+  for (int c = 0; c < 4; ++c) s.canvas.at(c, 5).colour = s.canvas.at(31 - c, 4).colour = kRed;
+  click(s, 0, 5);
+  EXPECT_EQ(cellsOf(s.canvas, kGreen), (CellSet{{0, 5}, {1, 5}, {2, 5}, {3, 5}}));
 
-TEST(FillTool, FillsWindingRegionsCompletely) {
-  // A serpentine corridor through the whole canvas, walled in black.
-  ProgramState s = stateWithTool("Fill");
+  // A serpentine corridor (U turns) through the whole canvas, walled in black.
   fillCanvas(s, kBlack);
   for (int r = 0; r < 32; r += 2)
     for (int c = 0; c < 32; ++c) s.canvas.at(c, r).colour = kWhite;
   for (int r = 1; r < 31; r += 2) s.canvas.at(r % 4 == 1 ? 31 : 0, r).colour = kWhite;
-  const std::size_t corridor = cellsOfColour(s.canvas, kWhite).size();
+  const CellSet corridor = cellsOf(s.canvas, kWhite);
   click(s, 0, 30);
-  EXPECT_EQ(cellsOfColour(s.canvas, kRed).size(), corridor);
+  EXPECT_EQ(cellsOf(s.canvas, kGreen), corridor);
 }
 
 TEST(FillTool, PaintColourAndTheNextValueFillAsOneRegion) {
@@ -57,15 +51,15 @@ TEST(FillTool, PaintColourAndTheNextValueFillAsOneRegion) {
   for (int c = 0; c < 6; ++c) s.canvas.at(c, 3) = Cell{c % 2 ? kRed : kRed + 1, 0};
   s.canvas.at(2, 3).transparent = 1;
   click(s, 0, 3);
-  EXPECT_EQ(cellsOfColour(s.canvas, kRed).size(), 6u);
-  EXPECT_EQ(opaqueCells(s.canvas).size(), 1024u);
+  EXPECT_EQ(cellsOf(s.canvas, kRed), (CellSet{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3}}));
+  EXPECT_EQ(cellsOf(s.canvas).size(), 1024u);
 }
 
 TEST(FillTool, OpaqueWhiteOnTransparentAreaLeavesOtherWhiteCells) {
   ProgramState s = stateWithTool("Fill", kWhite);
   for (int r = 0; r < 32; ++r) s.canvas.at(10, r) = Cell{kBlack, 0};
   click(s, 0, 0);
-  EXPECT_EQ(opaqueCells(s.canvas).size(), 32u * 11);
+  EXPECT_EQ(cellsOf(s.canvas).size(), 32u * 11);
   EXPECT_EQ(s.canvas.at(11, 0).transparent, 1);
 }
 
@@ -73,9 +67,9 @@ TEST(FillTool, EveryNewPressFillsEvenOnTheSameCell) {
   ProgramState s = stateWithTool("Fill");
   click(s, 4, 4);
   undo(s);
-  EXPECT_TRUE(opaqueCells(s.canvas).empty());
+  EXPECT_TRUE(cellsOf(s.canvas).empty());
   click(s, 4, 4);
-  EXPECT_EQ(opaqueCells(s.canvas).size(), 1024u);
+  EXPECT_EQ(cellsOf(s.canvas).size(), 1024u);
 
   // Within one drag each new cell fills again; returning to it does not.
   ProgramState d = stateWithTool("Fill");

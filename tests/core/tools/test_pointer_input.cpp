@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
 #include <vector>
 
 #include "ToolTestSupport.h"
@@ -15,20 +17,19 @@ double xOf(int column) { return 15 + 15 * column; }
 double yOf(int row) { return 46 + 12 * row; }
 
 const auto kNoSurface = [](double, double) { return kNoColour; };
+const Colour kMagenta = rgb(255, 0, 255);
 
 }  // namespace
 
 TEST(GridMapping, BothLayoutsWithEdgesAndHalvesToEven) {
-  const GridGeometry large = GridGeometry::large();
-  EXPECT_EQ(cellAtPoint(large, 15 + 15 * 31 + 7, 46)->first, 31);
-  EXPECT_FALSE(cellAtPoint(large, 15 + 15 * 31 + 8, 46));
-  EXPECT_EQ(cellAtPoint(large, 20, 76)->second, 2);
-  EXPECT_EQ(cellAtPoint(large, 20, 88)->second, 4);
-  EXPECT_FALSE(cellAtPoint(large, 7, 100));  // column -1
-  const GridGeometry small = GridGeometry::small();
-  EXPECT_EQ(cellAtPoint(small, 39 + 13 * 5, 46 + 10 * 7), std::make_pair(5, 7));
-  EXPECT_EQ(cellAtPoint(small, 448, 46)->first, 31);
-  EXPECT_FALSE(cellAtPoint(small, 449, 46));
+  using Hit = std::optional<std::pair<int, int>>;
+  const GridGeometry large = GridGeometry::large(), small = GridGeometry::small();
+  for (auto [geometry, x, y, hit] : {std::tuple{large, 15 + 15 * 31 + 7, 46, Hit{{31, 0}}},
+                                     {large, 15 + 15 * 31 + 8, 46, Hit{}}, {large, 20, 76, Hit{{0, 2}}},
+                                     {large, 20, 88, Hit{{0, 4}}}, {large, 7, 100, Hit{}},  // column -1
+                                     {small, 39 + 13 * 5, 46 + 10 * 7, Hit{{5, 7}}}, {small, 448, 46, Hit{{31, 0}}},
+                                     {small, 449, 46, Hit{}}})
+    EXPECT_EQ(cellAtPoint(geometry, x, y), hit) << x << "," << y;
 }
 
 TEST(Pen, PaintsReportedCellsAndTheirPreviewPixelsWithoutUndo) {
@@ -39,10 +40,9 @@ TEST(Pen, PaintsReportedCellsAndTheirPreviewPixelsWithoutUndo) {
   formMouseMove(s, 0, 0, xOf(10), yOf(4));
   formMouseMove(s, kRightButton, 0, xOf(11), yOf(4));
   formMouseUp(s, kLeftButton, 0, xOf(9), yOf(5));
-  EXPECT_EQ(cellsOfColour(s.canvas, rgb(1, 2, 3)), (CellSet{{3, 4}, {9, 4}, {9, 5}}));
+  EXPECT_EQ(cellsOf(s.canvas, rgb(1, 2, 3)), (CellSet{{3, 4}, {9, 4}, {9, 5}}));
   EXPECT_EQ(s.preview.pixel(9, 5), rgb(1, 2, 3));
   EXPECT_EQ(s.tools.undo.undoCount, 0);
-  EXPECT_FALSE(s.iconSaved);
 
   formMouseDown(s, kLeftButton, 0, 620, 230, kNoSurface);  // the transparent swatch
   formMouseDown(s, kLeftButton, 0, xOf(0), yOf(0), kNoSurface);
@@ -54,7 +54,7 @@ TEST(Dispatch, UnknownOrMiscasedToolsArePensAndYieldComesBeforeRepaint) {
   for (const char* tool : {"", "Draw", "line"}) {
     ProgramState s = stateWithTool(tool);
     click(s, 2, 2);
-    EXPECT_EQ(opaqueCells(s.canvas), (CellSet{{2, 2}})) << tool;
+    EXPECT_EQ(cellsOf(s.canvas), (CellSet{{2, 2}})) << tool;
   }
   ProgramState s = stateWithTool("Line");
   std::vector<Colour> seenInPreview;
@@ -72,7 +72,6 @@ TEST(MainWindowPress, SwatchBoundsAreStrictAndRightButtonPicksTheDrawnColour) {
   ProgramState s;
   formMouseDown(s, kLeftButton, 0, 607, 244, kNoSurface);
   EXPECT_EQ(s.colour.penTransparent, 1);
-
   auto surface = [](double x, double) { return x < 700 ? rgb(224, 224, 224) : kNoColour; };
   formMouseDown(s, kRightButton, 0, 750, 100, surface);
   EXPECT_EQ(s.colour.penTransparent, 1);  // nothing drawn there: unchanged
@@ -90,14 +89,12 @@ TEST(MainWindowPress, BusyDropsWindowInputButNotThePalette) {
   formMouseUp(s, kLeftButton, 0, xOf(2), yOf(1));
   formMouseDown(s, kLeftButton, 0, 620, 230, kNoSurface);
   formMouseDown(s, kRightButton, 0, 600, 100, [](double, double) { return kBlack; });
-  EXPECT_TRUE(opaqueCells(s.canvas).empty());
-  EXPECT_EQ(s.colour.penTransparent, 0);
-  EXPECT_EQ(s.colour.penColor, rgb(255, 0, 0));
+  EXPECT_TRUE(cellsOf(s.canvas).empty());
+  EXPECT_EQ(std::tie(s.colour.penTransparent, s.colour.penColor), std::make_tuple(0, rgb(255, 0, 0)));
 
   s.colour.chooseTransparent();
   paletteMouseDown(s, kRightButton, 0, 500, 10);  // off the image: only the pen type changes
-  EXPECT_EQ(s.colour.penTransparent, 0);
-  EXPECT_EQ(s.colour.penColor, rgb(255, 0, 0));
+  EXPECT_EQ(std::tie(s.colour.penTransparent, s.colour.penColor), std::make_tuple(0, rgb(255, 0, 0)));
   paletteMouseMove(s, kLeftButton, 0, 68, 122);
   EXPECT_EQ(s.colour.penColor, rgb(0, 0, 255));
   paletteMouseMove(s, kLeftButton | kRightButton, 0, 68, 25);
@@ -127,7 +124,7 @@ TEST(DragProtocol, ReleaseOffTheGridOrACommandEndsTheDrag) {
   formMouseMove(s, kLeftButton, 0, xOf(4), yOf(4));
   formMouseUp(s, kLeftButton, 0, 600, 500);
   const Canvas drawn = s.canvas;
-  EXPECT_EQ(opaqueCells(drawn).size(), 8u);
+  EXPECT_EQ(cellsOf(drawn).size(), 8u);
   formMouseMove(s, kLeftButton, 0, xOf(9), yOf(9));
   EXPECT_EQ(s.canvas, drawn);
 
@@ -141,15 +138,14 @@ TEST(DragProtocol, ReleaseOffTheGridOrACommandEndsTheDrag) {
 // Whatever interrupts a selection, its magenta outline never stays in the icon
 // or in an undo level, and a drag whose release was lost never comes back.
 TEST(DragProtocol, InterruptionsNeverLeaveTheOutlineOrRestoreLater) {
-  const Colour magenta = rgb(255, 0, 255);
   ProgramState s = stateWithTool("Pointer");
   toolEvent(s, PointerKind::Press, kLeftButton, 0, 2, 2);
   toolEvent(s, PointerKind::Move, kLeftButton, 0, 6, 6);
-  ASSERT_FALSE(cellsOfColour(s.canvas, magenta).empty());
+  ASSERT_FALSE(cellsOf(s.canvas, kMagenta).empty());
   selectTool(s, "Line");  // a tool chosen by keyboard mid-drag
-  EXPECT_TRUE(cellsOfColour(s.canvas, magenta).empty());
+  EXPECT_TRUE(cellsOf(s.canvas, kMagenta).empty());
   formMouseUp(s, kLeftButton, 0, xOf(6), yOf(6));
-  EXPECT_TRUE(cellsOfColour(s.canvas, magenta).empty());
+  EXPECT_TRUE(cellsOf(s.canvas, kMagenta).empty());
 
   selectTool(s, "Pointer");
   toolEvent(s, PointerKind::Press, kLeftButton, 0, 2, 2);
@@ -157,7 +153,7 @@ TEST(DragProtocol, InterruptionsNeverLeaveTheOutlineOrRestoreLater) {
   newIcon(s);
   toolEvent(s, PointerKind::Release, kLeftButton, 0, 6, 6);
   undo(s);
-  EXPECT_TRUE(cellsOfColour(s.canvas, magenta).empty());
+  EXPECT_TRUE(cellsOf(s.canvas, kMagenta).empty());
 
   // A release swallowed by a dialog: the next move without the left button ends the drag.
   selectTool(s, "Line");

@@ -12,55 +12,44 @@ Canvas canvasOf(Colour c) { return canvasFilledWith(Cell{c, 0}); }
 
 // Pushes each colour's canvas in turn, then leaves the canvas at `now`.
 void pushAll(ProgramState& s, std::initializer_list<Colour> pushed, Colour now) {
-  for (Colour c : pushed) {
-    s.canvas = canvasOf(c);
-    doBackup(s);
-  }
+  for (Colour c : pushed) s.canvas = canvasOf(c), doBackup(s);
   s.canvas = canvasOf(now);
+}
+
+void run(ProgramState& s, std::initializer_list<void (*)(ProgramState&)> commands) {
+  for (auto command : commands) command(s);
 }
 
 }  // namespace
 
 TEST(Undo, ThreeLevelsDeepAndNothingBeyond) {
   ProgramState s;
-  undo(s);
-  redo(s);
-  restoreIcon(s);
+  run(s, {undo, redo, restoreIcon});
   EXPECT_EQ(s.canvas, Canvas{});
   EXPECT_TRUE(s.iconSaved);
-
   pushAll(s, {1, 2, 3, 4}, 5);
-  for (int i = 0; i < 3; ++i) undo(s);
+  run(s, {undo, undo, undo});
   EXPECT_EQ(s.canvas, canvasOf(2));
-  EXPECT_FALSE(s.iconSaved);
   undo(s);
   EXPECT_EQ(s.canvas, canvasOf(2));
 }
 
-TEST(Undo, DiscardsPenWorkSinceThePushAndRedoBringsItBackOnce) {
+TEST(Undo, RedoOnceOnlyAfterTheLatestUndoAndLostOnPush) {
   ProgramState s = stateWithTool("Line");
   dragThrough(s, {{1, 1}, {6, 1}});
   s.tool = "Pen";
   click(s, 9, 9);
   const Canvas drawn = s.canvas;
-  undo(s);
-  EXPECT_TRUE(opaqueCells(s.canvas).empty());
+  undo(s);  // the pen work since the push goes too
+  EXPECT_TRUE(cellsOf(s.canvas).empty());
   EXPECT_EQ(s.preview.pixel(9, 9), kWhite);
-  redo(s);
-  redo(s);
+  run(s, {redo, redo});
   EXPECT_EQ(s.canvas, drawn);
   EXPECT_EQ(s.tools.undo.undoCount, 1);
-}
 
-TEST(Undo, RedoIsLostOnPushAndOnlyTheLatestUndoRedoes) {
-  ProgramState s;
   pushAll(s, {1, 2}, 3);
-  undo(s);
-  undo(s);
-  redo(s);
-  redo(s);
+  run(s, {undo, undo, redo, redo});
   EXPECT_EQ(s.canvas, canvasOf(2));
-
   undo(s);
   s.tool = "Box";
   dragThrough(s, {{1, 1}, {3, 3}});
@@ -77,7 +66,6 @@ TEST(Undo, SaveDepthTravelsWithEachLevel) {
   undo(s);
   EXPECT_EQ(s.canvas, Canvas{});
   EXPECT_EQ(s.saveDepth, 16);
-
   s.saveDepth = 24;
   doBackup(s);
   s.saveDepth = 256;
@@ -97,12 +85,10 @@ TEST(Backup, RestoreRepeatsWithItsDepthAndUndoSkipsIt) {
   EXPECT_EQ(s.canvas, Canvas{});
   EXPECT_EQ(s.saveDepth, 256);
   dragThrough(s, {{10, 10}, {12, 12}});
-  s.iconSaved = true;
   restoreIcon(s);
   EXPECT_EQ(s.canvas, Canvas{});
-  EXPECT_FALSE(s.iconSaved);
   undo(s);  // the level the second box pushed: the first box is not there
-  EXPECT_TRUE(opaqueCells(s.canvas).empty());
+  EXPECT_TRUE(cellsOf(s.canvas).empty());
   EXPECT_EQ(s.tools.undo.undoCount, 1);
 }
 
