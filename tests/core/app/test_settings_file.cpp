@@ -10,6 +10,8 @@ using namespace pictavo;
 using namespace pictavo::testing;
 using Fields = std::vector<std::string>;
 
+static bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
 TEST(SettingsText, QuotesSurviveLineBreaksAreDroppedOneCrLfLine) {
   const std::string text = formatSettingsText({"say \"hi\"", "a\r\nb", "", "1", "x,y", " ", "c", "v"});
   EXPECT_EQ(text, "\"say \"\"hi\"\"\",\"ab\",\"\",\"1\",\"x,y\",\" \",\"c\",\"v\"\r\n");
@@ -60,7 +62,7 @@ TEST(SettingsText, RandomTextNeverBreaksTheReader) {
     if (!reading.ok()) continue;
     ++usable;
     Fields expected = reading.fields;
-    for (std::string& f : expected) f.erase(std::remove_if(f.begin(), f.end(), [](char c) { return c == '\r' || c == '\n'; }), f.end());
+    for (std::string& f : expected) f.erase(std::remove_if(f.begin(), f.end(), isLineEnd), f.end());
     EXPECT_EQ(parseSettingsText(formatSettingsText(reading.fields)).fields, expected);
   }
   EXPECT_GT(usable, 10);

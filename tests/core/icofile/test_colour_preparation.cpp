@@ -26,7 +26,7 @@ Colour lowBitNeighbours(int k) { return k < 256 ? rgb(k % 32 * 8, k / 32 * 8, 0)
 TEST(MapTo16, DistanceTableWithBiasesAndLowestIndexOnTies) {
   EXPECT_EQ(mapTo16(rgb(64, 64, 64)), 1);
   EXPECT_EQ(mapTo16(rgb(200, 200, 200)), 8);
-  EXPECT_EQ(mapTo16(rgb(160, 160, 160)), 7);
+  EXPECT_EQ(mapTo16(rgb(162, 162, 162)), 7);  // ties with 8, judged against 196 grey
   for (int k = 0; k < 16; ++k) EXPECT_EQ(mapTo16(kPalette16[k]), k) << k;
 }
 
@@ -42,6 +42,8 @@ TEST(SetIconType, FreshCanvasNeedsNoWarningAtEitherDepth) {
   EXPECT_TRUE(setIconType(state, 256, boxes).accepted);
   for (Colour c : state.ico.colors256) ASSERT_EQ(c, 0);
   EXPECT_TRUE(boxes.shown().empty());
+  applyPreparedColours(state.ico, 256, state.canvas);
+  EXPECT_EQ(state.canvas, canvasFilledWith(Cell{kBlack, 1}));  // transparent cells are stored black
 }
 
 TEST(SetIconType, SixteenWarnsAbove50ColoursAndCancelRefusesWithoutChanges) {

@@ -37,34 +37,25 @@ DecodeOutcome loadFromFile(IcoState& ico, const ScratchDir& dir, const Bytes& im
 
 }  // namespace
 
-TEST(Decoder, EveryDepthReadsBottomUpRowsThroughItsPalette) {
+// Rows bottom-up, pixels and mask bits leftmost in the high bits, transparent cells white.
+TEST(Decoder, EveryDepthReadsItsPaletteColoursAndMask) {
   for (int bits : {1, 4, 8, 24, 32}) {
     ImageSpec s{bits, paletteFor(bits)};
     s.paletteFourthByte = 0xEE;  // must not reach the colour
     // Neighbours differ, so swapped nibbles, bits or rows show; 32 bits without alpha is opaque.
     s.pixel = [bits](int x, int y) { return bits <= 8 ? (x * 7 + y * 3) % (1u << bits) : unsigned(rgb(x, y, x ^ y)); };
-    Bytes b = makeImage(s);
-    if (bits == 8) put32(b, 32, 2);  // "colours used" does not shorten the palette
-    IcoState ico;
-    ASSERT_EQ(decode(b, ico), DecodeStatus::Decoded) << bits;
-    for (int n = 1; n <= kCellCount; ++n) {
-      const std::uint32_t v = s.pixel(columnOf(n), rowOf(n));
-      ASSERT_EQ(temp(ico, columnOf(n), rowOf(n)), (Cell{bits <= 8 ? s.palette[v] : Colour(v), 0})) << bits << " " << n;
-    }
-  }
-}
-
-TEST(Decoder, MaskRowsAreBottomUpMostSignificantBitLeftAndTransparentCellsWhite) {
-  for (int bits : {1, 4, 8, 24, 32}) {
-    ImageSpec s{bits, paletteFor(bits)};
     s.transparent = [](int x, int y) { return y == 0 && (x == 0 || x == 15); };
     Bytes b = makeImage(s);
     EXPECT_EQ(b[b.size() - 4], 0x80);  // the last mask row is the top canvas row
+    if (bits == 8) put32(b, 32, 2);     // "colours used" does not shorten the palette
     IcoState ico;
     ASSERT_EQ(decode(b, ico), DecodeStatus::Decoded) << bits;
-    const Cell black{bits <= 8 ? s.palette[0] : kBlack, 0}, clear{kWhite, 1};
-    for (int n = 1; n <= kCellCount; ++n)
-      ASSERT_EQ(temp(ico, columnOf(n), rowOf(n)), n == 1 || n == 16 ? clear : black) << bits << " " << n;
+    for (int n = 1; n <= kCellCount; ++n) {
+      const int x = columnOf(n), y = rowOf(n);
+      const std::uint32_t v = s.pixel(x, y);
+      const Cell expected = s.transparent(x, y) ? Cell{kWhite, 1} : Cell{bits <= 8 ? s.palette[v] : Colour(v), 0};
+      ASSERT_EQ(temp(ico, x, y), expected) << bits << " cell " << n;
+    }
   }
 }
 

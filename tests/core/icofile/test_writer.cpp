@@ -6,9 +6,7 @@
 #include "IcoTestSupport.h"
 #include "icofile/ColourReduction.h"
 #include "icofile/IcoWriter.h"
-#include "icofile/IconDecoder.h"
 #include "icofile/IconSaving.h"
-#include "icofile/IconScanner.h"
 #include "support/ScriptedMessageBoxes.h"
 
 using namespace pictavo;
@@ -61,23 +59,6 @@ TEST(IcoLayout, HeadersSizesAndMasksOfTheThreeDepths) {
   for (const Bytes* f : {&f16, &f256, &f24}) EXPECT_EQ(span(*f, f->size() - 128, 128), Bytes(128, 0));
 }
 
-TEST(IcoLayout, PaletteOrderNibblesAndMaskBits) {
-  IcoState ico;
-  Canvas canvas = canvasFilledWith(Cell{kWhite, 0});
-  canvas.at(0, 0).colour = rgb(255, 0, 0);
-  ico.colors256.fill(kWhite);
-  ico.colors256[0] = rgb(255, 0, 0);
-  Bytes f256 = encodeIcon256(ico, canvas);
-  EXPECT_EQ(span(f256, 62, 8), (Bytes{0, 0, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0}));
-  EXPECT_EQ(f256[2078], 0);  // top left: the last row's first index
-  EXPECT_EQ(std::count(f256.begin() + 1086, f256.begin() + 2110, 1), 1023);
-  for (int row = 0; row < 32; ++row) ico.index16[row * 32] = 9, ico.index16[row * 32 + 1] = 15;
-  Bytes f16 = encodeIcon16(ico, canvas);
-  for (int row = 0; row < 32; ++row) EXPECT_EQ(f16[126 + 16 * row], 0x9F);
-  canvas.at(0, 0).transparent = 1;
-  EXPECT_EQ(encodeIcon24(canvas)[3258], 0x80);
-}
-
 TEST(IcoLayout, MoreThan256ColoursTakeTheNearestOfTheFirst256) {
   IcoState ico;
   // First 256: (r, 0, 0) and (r, 100, 0) for r < 128; then (r, 200, 0).
@@ -91,37 +72,6 @@ TEST(IcoLayout, MoreThan256ColoursTakeTheNearestOfTheFirst256) {
   EXPECT_EQ(ico.index256[300], 128 + 300 % 128);
   EXPECT_EQ(ico.index256[1000], 7);
   EXPECT_EQ(ico.index256[1001], 3);
-}
-
-TEST(SaveIcon, EveryDepthReadsBackAsTheCanvasShowed) {
-  ScratchDir dir;
-  const std::string path = dir.path("round.ico");
-  for (int depth : {16, 256, 24})
-    for (unsigned seed : {1u, 2u}) {  // seed 2 has few colours: nothing reduced at 256
-      ProgramState state;
-      state.canvas = patternCanvas(seed);
-      for (Cell& c : state.canvas.cells()) c.colour &= seed == 2 ? 0xC0C0C0 : 0xFFFFFF;
-      state.iconSaved = false;
-      ScriptedMessageBoxes boxes;
-      for (int i = 0; i < 2; ++i) boxes.queue(Answer::Ok);
-      ASSERT_TRUE(setIconType(state, depth, boxes).accepted);
-      applyPreparedColours(state.ico, depth, state.canvas);  // the canvas now shows what is written
-      ASSERT_TRUE(saveIcon(state, path, depth)) << depth;
-      EXPECT_TRUE(state.iconSaved);
-      EXPECT_EQ(state.ico.savePath, path);
-      ProgramState reader;
-      reader.ico.openPath = path;
-      scanIcons(reader.ico);
-      ASSERT_EQ(reader.ico.iconCount, 1);
-      EXPECT_EQ(std::pair(reader.ico.iconRecord[0], reader.ico.iconOffset[0]), std::pair(1, 22));
-      ASSERT_TRUE(loadIconOntoCanvas(reader, 0));
-      for (int n = 1; n <= kCellCount; ++n) {
-        const Cell& saved = state.canvas.cell(n);
-        ASSERT_EQ(reader.canvas.cell(n), saved.transparent ? Cell() : saved) << depth << " cell " << n;
-        const bool in16 = std::find(kPalette16.begin(), kPalette16.end(), saved.colour) != kPalette16.end();
-        ASSERT_TRUE(depth != 16 || saved.transparent || in16);
-      }
-    }
 }
 
 TEST(SaveIcon, FailuresNameTheFileLeaveTheOldOneAndMarkNothingSaved) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/ProgramState.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "tools/PointerInput.h"
 
 namespace pictavo::testing {
@@ -38,6 +39,12 @@ inline void dragThrough(ProgramState& s, std::initializer_list<std::pair<int, in
 }
 
 inline void click(ProgramState& s, int column, int row) { dragThrough(s, {{column, row}}); }
+
+inline ScriptedMessageBoxes answering(std::initializer_list<Answer> answers) {
+  ScriptedMessageBoxes boxes;
+  for (Answer a : answers) boxes.queue(a);
+  return boxes;
+}
 
 inline void fillCanvas(ProgramState& s, Colour colour) { s.canvas.cells().fill(Cell{colour, 0}); }
 

@@ -29,11 +29,14 @@ TEST(FillTool, RegionsFollowFourNeighboursWithinRows) {
   click(s, 5, 5);
   EXPECT_EQ(cellsOf(s.canvas, kGreen), (CellSet{{5, 5}}));
 
-  // The start of row 5 does not leak into the end of row 4.
+  // Regions at the row ends do not leak into the end of the row above or the start of the row below.
   fillCanvas(s, kBlue);
-  for (int c = 0; c < 4; ++c) s.canvas.at(c, 5).colour = s.canvas.at(31 - c, 4).colour = kRed;
+  for (int c = 0; c < 4; ++c) s.canvas.at(c, 5).colour = s.canvas.at(31 - c, 8).colour = kRed;
+  s.canvas.at(31, 4).colour = s.canvas.at(0, 9).colour = kRed;
   click(s, 0, 5);
-  EXPECT_EQ(cellsOf(s.canvas, kGreen), (CellSet{{0, 5}, {1, 5}, {2, 5}, {3, 5}}));
+  click(s, 31, 8);
+  EXPECT_EQ(cellsOf(s.canvas, kGreen).size(), 8u);
+  EXPECT_EQ(cellsOf(s.canvas, kRed), (CellSet{{31, 4}, {0, 9}}));
 
   // A serpentine corridor (U turns) through the whole canvas, walled in black.
   fillCanvas(s, kBlack);

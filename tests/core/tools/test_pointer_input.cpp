@@ -154,6 +154,14 @@ TEST(DragProtocol, InterruptionsNeverLeaveTheOutlineOrRestoreLater) {
   toolEvent(s, PointerKind::Release, kLeftButton, 0, 6, 6);
   undo(s);
   EXPECT_TRUE(cellsOf(s.canvas, kMagenta).empty());
+  doBackup(s);  // undo mid-drag: the release must not bring back the canvas the drag began on
+  const Canvas undone = s.canvas;
+  s.canvas.at(20, 20) = Cell{kBlack, 0};
+  toolEvent(s, PointerKind::Press, kLeftButton, 0, 2, 2);
+  toolEvent(s, PointerKind::Move, kLeftButton, 0, 6, 6);
+  undo(s);
+  toolEvent(s, PointerKind::Release, kLeftButton, 0, 6, 6);
+  EXPECT_EQ(s.canvas, undone);
 
   // A release swallowed by a dialog: the next move without the left button ends the drag.
   selectTool(s, "Line");

@@ -12,7 +12,10 @@ Canvas canvasOf(Colour c) { return canvasFilledWith(Cell{c, 0}); }
 
 // Pushes each colour's canvas in turn, then leaves the canvas at `now`.
 void pushAll(ProgramState& s, std::initializer_list<Colour> pushed, Colour now) {
-  for (Colour c : pushed) s.canvas = canvasOf(c), doBackup(s);
+  for (Colour c : pushed) {
+    s.canvas = canvasOf(c);
+    doBackup(s);
+  }
   s.canvas = canvasOf(now);
 }
 

@@ -14,6 +14,7 @@
 
 using namespace pictavo;
 using namespace icotest;
+using pictavo::testing::ScriptedMessageBoxes;
 
 namespace {
 
@@ -41,45 +42,58 @@ std::vector<std::vector<std::pair<Colour, int>>> pillowPixels(const ScratchDir& 
   return images;
 }
 
-// A pattern canvas prepared and saved at `depth`; the canvas then shows what was written.
-ProgramState savedAt(int depth, const std::string& path) {
-  ProgramState state;
-  state.canvas = patternCanvas(static_cast<unsigned>(depth));
-  pictavo::testing::ScriptedMessageBoxes boxes;
-  boxes.queue(Answer::Ok);
-  setIconType(state, depth, boxes);
-  applyPreparedColours(state.ico, depth, state.canvas);
-  EXPECT_TRUE(saveIcon(state, path, depth));
-  return state;
-}
-
 }  // namespace
 
-TEST(IndependentReaders, IcotoolAndPillowReadEveryDepthAsTheCanvasShowed) {
+// Saved at every depth, the file reads back as the canvas showed: with our own reader, and
+// with icotool and Pillow when they are installed.
+TEST(SaveIcon, EveryDepthReadsBackAsTheCanvasShowed) {
   ScratchDir dir;
   const bool icotool = run(dir, "icotool --version"), pillow = run(dir, "/usr/bin/python3 -c 'import PIL'");
-  if (!icotool && !pillow) GTEST_SKIP() << "needs icotool (Debian icoutils) or /usr/bin/python3 with PIL (python3-pil)";
   std::vector<std::string> paths;
-  std::vector<ProgramState> saved;
-  for (auto [depth, bits] : {std::pair{16, 4}, {256, 8}, {24, 24}}) {
-    const std::string& path = paths.emplace_back(dir.path(std::to_string(depth) + ".ico"));
-    saved.push_back(savedAt(depth, path));
-    std::string listing;
-    if (!icotool) continue;
-    ASSERT_TRUE(run(dir, "icotool -l '" + path + "'", &listing)) << depth;
-    EXPECT_NE(listing.find("--width=32 --height=32 --bit-depth=" + std::to_string(bits)), std::string::npos) << listing;
-    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 1) << listing;
-    ASSERT_TRUE(run(dir, "icotool -x -o '" + dir.path("x.png") + "' '" + path + "'")) << depth;
-  }
-  if (!pillow) GTEST_SKIP() << "/usr/bin/python3 with PIL (Debian python3-pil) is not installed";
-  const auto images = pillowPixels(dir, paths);
-  for (std::size_t f = 0; f < paths.size(); ++f)
+  std::vector<Canvas> saved;
+  for (auto [depth, bits] : {std::pair{16, 4}, {256, 8}, {24, 24}})
+    for (unsigned seed : {1u, 2u}) {  // seed 2 has few colours: nothing reduced at 256
+      ProgramState state;
+      state.canvas = patternCanvas(seed);
+      for (Cell& c : state.canvas.cells()) c.colour &= seed == 2 ? 0xC0C0C0 : 0xFFFFFF;
+      state.iconSaved = false;
+      ScriptedMessageBoxes boxes;
+      boxes.queue(Answer::Ok);
+      ASSERT_TRUE(setIconType(state, depth, boxes).accepted);
+      applyPreparedColours(state.ico, depth, state.canvas);  // the canvas now shows what is written
+      const std::string& path = paths.emplace_back(dir.path(std::to_string(depth) + "-" + std::to_string(seed) + ".ico"));
+      ASSERT_TRUE(saveIcon(state, path, depth)) << depth;
+      EXPECT_TRUE(state.iconSaved);
+      EXPECT_EQ(state.ico.savePath, path);
+      saved.push_back(state.canvas);
+      ProgramState reader;
+      reader.ico.openPath = path;
+      scanIcons(reader.ico);
+      ASSERT_EQ(reader.ico.iconCount, 1);
+      EXPECT_EQ(std::pair(reader.ico.iconRecord[0], reader.ico.iconOffset[0]), std::pair(1, 22));
+      ASSERT_TRUE(loadIconOntoCanvas(reader, 0));
+      for (int n = 1; n <= kCellCount; ++n) {
+        const Cell& cell = state.canvas.cell(n);
+        ASSERT_EQ(reader.canvas.cell(n), cell.transparent ? Cell() : cell) << path << " cell " << n;
+        const bool in16 = std::find(kPalette16.begin(), kPalette16.end(), cell.colour) != kPalette16.end();
+        ASSERT_TRUE(depth != 16 || cell.transparent || in16);
+      }
+      std::string listing;
+      if (!icotool) continue;
+      ASSERT_TRUE(run(dir, "icotool -l '" + path + "'", &listing)) << path;
+      EXPECT_NE(listing.find("--width=32 --height=32 --bit-depth=" + std::to_string(bits)), std::string::npos) << listing;
+      EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 1) << listing;
+      ASSERT_TRUE(run(dir, "icotool -x -o '" + dir.path("x.png") + "' '" + path + "'")) << path;
+    }
+  const auto images = pillow ? pillowPixels(dir, paths) : decltype(pillowPixels(dir, paths)){};
+  for (std::size_t f = 0; f < images.size(); ++f)
     for (int i = 0; i < kCellCount && images[f].size() == kCellCount; ++i) {
-      const Cell& cell = saved[f].canvas.cells()[i];
+      const Cell& cell = saved[f].cells()[i];
       const auto [colour, alpha] = images[f][i];
       ASSERT_EQ(alpha, cell.transparent ? 0 : 255) << paths[f] << " cell " << i + 1;
       ASSERT_TRUE(cell.transparent || colour == cell.colour) << paths[f] << " cell " << i + 1;
     }
+  if (!icotool || !pillow) GTEST_SKIP() << "needs icotool (Debian icoutils) and /usr/bin/python3 with PIL (python3-pil)";
 }
 
 // Icon-bearing DLLs from Debian's wine packages, when installed: every image of a bit count we
