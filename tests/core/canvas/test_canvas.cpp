@@ -18,7 +18,7 @@ TEST(CellNumbering, RowsOf32FromOne) {
   for (int n : {1, 32, 33, 500, 1024}) EXPECT_EQ(cellNumber(columnOf(n), rowOf(n)), n);
 }
 
-TEST(GridGeometry, BothLayoutsSpanTheDesignedAreaAndTheSmallOneIsBelow7300Twips) {
+TEST(GridGeometry, BothLayoutsSpanTheGridAreaAndTheSmallOneIsBelow7300Twips) {
   for (auto [geometry, left, right, bottom] :
        {std::tuple{GridGeometry::large(), 8, 489, 425}, {GridGeometry::small(), 32, 449, 361}}) {
     const CellRect first = geometry.cellRect(0, 0), last = geometry.cellRect(31, 31);
@@ -37,8 +37,11 @@ TEST(Palette, HueRowsRunFromBlackThroughThePureHueToWhite) {
   for (int row = 25; row <= 183; ++row) {  // the hue rows, a black line, then the grey ramp
     EXPECT_EQ(paletteColourAt(4, row), kBlack) << row;
     const Colour end = paletteColourAt(132, row);
-    if (row != 175) EXPECT_GE(redOf(end) + greenOf(end) + blueOf(end), 3 * 240) << row;
-    if (row > 175) EXPECT_EQ(end, rgb(248, 248, 248)) << row;
+    if (row < 175) {
+      EXPECT_GE(redOf(end) + greenOf(end) + blueOf(end), 3 * 240) << row;
+    } else if (row > 175) {
+      EXPECT_EQ(end, rgb(248, 248, 248)) << row;
+    }
   }
   EXPECT_EQ(paletteColourAt(36, 122), rgb(0, 0, 128));  // halfway from black to blue
 }

@@ -18,6 +18,8 @@ using pictavo::testing::ScriptedMessageBoxes;
 
 namespace {
 
+using Image = std::vector<std::pair<Colour, int>>;  // (colour, alpha) per cell
+
 // Runs a shell command; false when it failed. Its standard output goes to `output`.
 bool run(const ScratchDir& dir, const std::string& command, std::string* output = nullptr) {
   const bool ok = std::system((command + " >'" + dir.path("out.txt") + "' 2>/dev/null").c_str()) == 0;
@@ -25,9 +27,8 @@ bool run(const ScratchDir& dir, const std::string& command, std::string* output 
   return ok;
 }
 
-// Each icon file's 32 x 32 pixels as Pillow decodes them: (colour, alpha) in cell order.
-std::vector<std::vector<std::pair<Colour, int>>> pillowPixels(const ScratchDir& dir,
-                                                              const std::vector<std::string>& files) {
+// Each icon file's 32 x 32 pixels as Pillow decodes them, in cell order.
+std::vector<Image> pillowPixels(const ScratchDir& dir, const std::vector<std::string>& files) {
   writeFile(dir.path("dump.py"), "from PIL import Image\nimport sys\nfor p in sys.argv[1:]:\n"
                                  "  im = Image.open(p).convert('RGBA')\n  assert im.size == (32, 32)\n"
                                  "  print(' '.join('%d %d %d %d' % im.getpixel((x, y)) for y in range(32) for x in range(32)))\n");
@@ -35,7 +36,7 @@ std::vector<std::vector<std::pair<Colour, int>>> pillowPixels(const ScratchDir& 
   for (const std::string& f : files) command += " '" + f + "'";
   EXPECT_TRUE(run(dir, command, &text));
   std::istringstream in(text);
-  std::vector<std::vector<std::pair<Colour, int>>> images(files.size());
+  std::vector<Image> images(files.size());
   for (auto& pixels : images)
     for (int r, g, b, a; pixels.size() < kCellCount && in >> r >> g >> b >> a;) pixels.push_back({rgb(r, g, b), a});
   for (std::size_t f = 0; f < files.size(); ++f) EXPECT_EQ(images[f].size(), std::size_t(kCellCount)) << files[f];
@@ -85,7 +86,7 @@ TEST(SaveIcon, EveryDepthReadsBackAsTheCanvasShowed) {
       EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 1) << listing;
       ASSERT_TRUE(run(dir, "icotool -x -o '" + dir.path("x.png") + "' '" + path + "'")) << path;
     }
-  const auto images = pillow ? pillowPixels(dir, paths) : decltype(pillowPixels(dir, paths)){};
+  const std::vector<Image> images = pillow ? pillowPixels(dir, paths) : std::vector<Image>{};
   for (std::size_t f = 0; f < images.size(); ++f)
     for (int i = 0; i < kCellCount && images[f].size() == kCellCount; ++i) {
       const Cell& cell = saved[f].cells()[i];
