@@ -1,7 +1,6 @@
 #include "support/IconFileFixtures.h"
 
 #include <QDir>
-#include <QLabel>
 #include <fstream>
 #include <iterator>
 
@@ -9,31 +8,25 @@
 
 namespace pictavo::testing {
 
-namespace {
-QString scratchTemplate() {
+ScratchFolder::ScratchFolder() : dir([] {
   const QString root = qEnvironmentVariable("PICTAVO_TEST_TMP", QDir::tempPath());
   QDir().mkpath(root);
-  return root + QStringLiteral("/open-save-XXXXXX");
-}
-}  // namespace
-
-ScratchFolder::ScratchFolder() : dir(scratchTemplate()) {}
+  return root + QStringLiteral("/scratch-XXXXXX");
+}()) {}
 
 Canvas numberedCanvas(int k) {
   const Colour pattern[] = {rgb(200, 30, 30), rgb(30, 160, 40), rgb(20, 40, 220), rgb(250, 250, 0)};
   Canvas canvas;
   for (int row = 0; row < kGridSize; ++row)
     for (int column = 0; column < kGridSize; ++column)
-      canvas.at(column, row) = row > 24 && column > 24
-                                   ? Cell{kWhite, 1}
-                                   : Cell{pattern[(row / 8 + column / 8 + k) % 4], 0};
+      canvas.at(column, row) = row > 24 && column > 24 ? Cell{kWhite, 1}
+                                                       : Cell{pattern[(row / 8 + column / 8 + k) % 4], 0};
   canvas.cell(1) = Cell{rgb(k % 256, k / 256, 99), 0};
   return canvas;
 }
 
 int numberOf(const Canvas& canvas) {
-  const Colour c = canvas.cell(1).colour;
-  return redOf(c) + 256 * greenOf(c);
+  return redOf(canvas.cell(1).colour) + 256 * greenOf(canvas.cell(1).colour);
 }
 
 Canvas whiteUnderTransparent(Canvas canvas) {
@@ -43,21 +36,20 @@ Canvas whiteUnderTransparent(Canvas canvas) {
 }
 
 void writeIconSet(const std::string& path, int count, const std::set<int>& unreadable) {
-  std::vector<std::uint8_t> all;
+  std::string all;
   for (int k = 0; k < count; ++k) {
     std::vector<std::uint8_t> icon = encodeIcon24(numberedCanvas(k));
     if (unreadable.count(k)) icon[22 + 14] = 16;  // the image header's bit count
-    all.insert(all.end(), icon.begin(), icon.end());
+    all.append(icon.begin(), icon.end());
   }
-  writeBytes(path, all);
+  writeFile(path, all);
 }
 
-void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::vector<std::uint8_t> readBytes(const std::string& path) {
+std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }

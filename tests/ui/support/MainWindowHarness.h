@@ -1,48 +1,76 @@
 #pragma once
-#include <QPoint>
-#include <QString>
-#include <functional>
+// Everything the main window tests use, so each test includes just this.
+#include <QAction>
 #include <memory>
 
 #include "app/ProgramState.h"
+#include "app/ui/FormSurface.h"
 #include "app/ui/FrmMain.h"
+#include "app/ui/MainStatusBar.h"
+#include "app/ui/MainToolbar.h"
+#include "app/ui/PaletteWidget.h"
+#include "app/ui/PreviewWidget.h"
+#include "support/IconFileFixtures.h"
 #include "support/MemorySettingsStore.h"
-#include "support/RecordingLauncher.h"
-#include "support/ScriptedMessageBoxes.h"
 
 namespace pictavo::testing {
 
-// A real main window on scripted message boxes, a memory store and a recording launcher.
+// A named control that must exist: a wrong name stops the test here rather than in a crash.
+template <typename T>
+T* named(T* found, const char* name) {
+  if (!found) qFatal("no control or menu item named %s", name);
+  return found;
+}
+
+// A real main window on scripted message boxes and file dialog, a memory store and a recording launcher.
 struct MainWindowHarness {
   ProgramState state;
   ScriptedMessageBoxes boxes;
   MemorySettingsStore store;
   RecordingLauncher launcher;
+  ScriptedFileDialog dialog;
   std::unique_ptr<ui::FrmMain> window;
 
-  // `prepare` runs on the state before the window is built and shown.
-  explicit MainWindowHarness(ScreenMode mode = ScreenMode::Large,
-                             const std::function<void(ProgramState&)>& prepare = {});
+  explicit MainWindowHarness(ScreenMode mode = ScreenMode::Large) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    state.setScreenMode(mode);
+    ui::Services services{boxes, store, launcher};
+    services.dlgCommonDialog = &dialog;
+    window = std::make_unique<ui::FrmMain>(state, services);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the main window was not exposed");
+  }
 
-  ui::Services services() { return ui::Services{boxes, store, launcher}; }
-  QWidget* surface() const;
-
-  // The middle of a cell, in client pixels.
-  QPoint cellCentre(int column, int row) const;
-  // A border pixel of a cell (its left edge, half way down).
-  QPoint cellBorder(int column, int row) const;
-
-  void leftPress(QPoint at);
-  void leftRelease(QPoint at);
-  void leftDrag(const std::vector<QPoint>& path);  // press at the first, release at the last
-  void rightPress(QPoint at);
-  void clickPalette(QPoint at, Qt::MouseButton button = Qt::LeftButton);
-  void clickButton(const char* objectName);
-  void triggerMenu(const char* itemName);
-  void clickToolbar(int number);
-
+  QWidget* surface() const { return window->surface(); }
+  QPoint cellCentre(int column, int row) const {
+    const CellRect r = state.geometry.cellRect(column, row);
+    return QPoint(r.left + r.width / 2, r.top + r.height / 2);
+  }
   // The colour the surface shows at a client position.
-  Colour shownAt(QPoint at) const;
+  Colour shownAt(QPoint at) const {
+    const QColor c = surface()->grab().toImage().pixelColor(at);
+    return rgb(c.red(), c.green(), c.blue());
+  }
+
+  void leftPress(QPoint at) { QTest::mousePress(surface(), Qt::LeftButton, {}, at); }
+  // Press at the first point, move through the rest holding the button (as the platform sends it), release.
+  void leftDrag(const std::vector<QPoint>& path) {
+    leftPress(path.front());
+    for (std::size_t i = 1; i < path.size(); ++i) {
+      QMouseEvent move(QEvent::MouseMove, path[i], surface()->mapToGlobal(path[i]), Qt::NoButton,
+                       Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(surface(), &move);
+    }
+    QTest::mouseRelease(surface(), Qt::LeftButton, {}, path.back());
+  }
+  void rightPress(QPoint at) { QTest::mouseClick(surface(), Qt::RightButton, {}, at); }
+  void clickButton(const char* name) {
+    QTest::mouseClick(named(window->findChild<QPushButton*>(name), name), Qt::LeftButton);
+  }
+  void triggerMenu(const char* name) { named(window->menuItem(QString::fromLatin1(name)), name)->trigger(); }
+  void clickToolbar(int number) {
+    QTest::mouseClick(window->toolBar()->widgetForAction(window->toolBar()->button(number)), Qt::LeftButton);
+  }
 };
 
 }  // namespace pictavo::testing

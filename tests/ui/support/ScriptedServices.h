@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/FileDialog.h"
+#include "app/ProgramLauncher.h"
 
 namespace pictavo::testing {
 
@@ -33,6 +34,21 @@ class ScriptedFileDialog : public FileDialog {
   std::deque<std::string> answers_;
   std::vector<Shown> shown_;
   std::function<void()> hook_;
+};
+
+// Records the programs it is asked to start and answers with a set result.
+struct RecordingLauncher : ProgramLauncher {
+  struct Call {
+    std::string program;
+    std::vector<std::string> arguments;
+  };
+  LaunchResult result{true, 0, ""};
+  std::vector<Call> calls;
+
+  LaunchResult run(const std::string& program, const std::vector<std::string>& arguments) override {
+    calls.push_back({program, arguments});
+    return result;
+  }
 };
 
 }  // namespace pictavo::testing
