@@ -1,7 +1,7 @@
 # Every subsystem folder may hold model files (directly in the folder) and
 # window files (in its ui/ subfolder). Only the former go into pictavo_core,
 # which is how the model is kept free of Qt.
-set(PICTAVO_SUBSYSTEMS canvas tools icofile picture app shell)
+set(PICTAVO_SUBSYSTEMS platform canvas tools icofile picture app shell)
 
 function(pictavo_core_sources out)
   set(all "")

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "app/PathSeparator.h"
+#include "platform/PathSeparator.h"
 #include "app/SettingsFile.h"
 
 namespace pictavo {

@@ -2,9 +2,9 @@
 #include <functional>
 #include <string>
 
-#include "app/MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 #include "app/Settings.h"
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 namespace pictavo {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace pictavo {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "app/ui/AssociateIco.h"
 #include "app/ui/FrmMain.h"
-#include "app/ui/QProcessLauncher.h"
-#include "app/ui/QtMessageBoxes.h"
-#include "app/ui/QtSettingsStore.h"
+#include "platform/ui/QProcessLauncher.h"
+#include "platform/ui/QtMessageBoxes.h"
+#include "platform/ui/QtSettingsStore.h"
 #include "app/ui/StartUp.h"
 
 namespace {

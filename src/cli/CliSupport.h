@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 #include "canvas/Canvas.h"
 
 namespace pictavo::cli {

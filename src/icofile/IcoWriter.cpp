@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "icofile/IcoFormat.h"
 
 namespace pictavo {

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 #include "app/ProgramState.h"
 
 namespace pictavo {

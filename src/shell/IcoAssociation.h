@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 
 namespace pictavo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 #include "app/ProgramState.h"
 
 namespace pictavo {

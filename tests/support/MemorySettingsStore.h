@@ -1,7 +1,7 @@
 #pragma once
 #include <map>
 
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 namespace pictavo::testing {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 
 namespace pictavo::testing {
 

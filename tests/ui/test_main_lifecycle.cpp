@@ -5,11 +5,11 @@
 #include <QMessageBox>
 #include <QWindow>
 
-#include "app/ui/QProcessLauncher.h"
-#include "app/ui/QtMessageBoxes.h"
-#include "app/ui/QtSettingsStore.h"
+#include "platform/ui/QProcessLauncher.h"
+#include "platform/ui/QtMessageBoxes.h"
+#include "platform/ui/QtSettingsStore.h"
 #include "app/ui/StartUp.h"
-#include "app/ui/dialogs/QtFileDialog.h"
+#include "platform/ui/QtFileDialog.h"
 #include "support/MainWindowHarness.h"
 
 using namespace pictavo;

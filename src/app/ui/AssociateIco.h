@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "app/MessageBoxes.h"
-#include "app/ProgramLauncher.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramLauncher.h"
 
 namespace pictavo::ui {
 

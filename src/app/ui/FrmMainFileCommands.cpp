@@ -1,6 +1,6 @@
 // Open, Save and Save As on the main window, over its two file dialogs.
 #include "app/ui/FrmMain.h"
-#include "app/ui/dialogs/QtFileDialog.h"
+#include "platform/ui/QtFileDialog.h"
 #include "icofile/ui/OpenCommand.h"
 #include "icofile/ui/SaveCommand.h"
 

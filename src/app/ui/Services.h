@@ -2,10 +2,10 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/FileDialog.h"
-#include "app/MessageBoxes.h"
-#include "app/ProgramLauncher.h"
-#include "app/SettingsStore.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/SettingsStore.h"
 #include "canvas/Colour.h"
 
 namespace pictavo::ui {

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/FileDialog.h"
-#include "app/MessageBoxes.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBoxes.h"
 #include "app/ProgramState.h"
 
 namespace pictavo::ui {

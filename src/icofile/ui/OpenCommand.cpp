@@ -1,6 +1,6 @@
 #include "icofile/ui/OpenCommand.h"
 
-#include "app/PathSeparator.h"
+#include "platform/PathSeparator.h"
 #include "icofile/IconDecoder.h"
 #include "icofile/ui/Form4.h"
 #include "icofile/ui/SaveCommand.h"

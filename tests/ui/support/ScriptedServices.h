@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FileDialog.h"
-#include "app/ProgramLauncher.h"
+#include "platform/FileDialog.h"
+#include "platform/ProgramLauncher.h"
 
 namespace pictavo::testing {
 

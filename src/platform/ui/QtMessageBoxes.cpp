@@ -1,4 +1,4 @@
-#include "app/ui/QtMessageBoxes.h"
+#include "platform/ui/QtMessageBoxes.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 #include <QSettings>
 
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 namespace pictavo::ui {
 

@@ -1,4 +1,4 @@
-#include "app/ui/QtSettingsStore.h"
+#include "platform/ui/QtSettingsStore.h"
 
 #include <stdexcept>
 

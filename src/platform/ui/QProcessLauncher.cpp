@@ -1,4 +1,4 @@
-#include "app/ui/QProcessLauncher.h"
+#include "platform/ui/QProcessLauncher.h"
 
 #include <QProcess>
 #include <QStringList>

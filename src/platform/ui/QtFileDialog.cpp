@@ -1,4 +1,4 @@
-#include "app/ui/dialogs/QtFileDialog.h"
+#include "platform/ui/QtFileDialog.h"
 
 #include <QFileDialog>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 
 namespace pictavo::ui {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/FileDialog.h"
+#include "platform/FileDialog.h"
 
 namespace pictavo::ui {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ProgramLauncher.h"
+#include "platform/ProgramLauncher.h"
 
 namespace pictavo::ui {
 
