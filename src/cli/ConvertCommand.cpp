@@ -1,29 +1,20 @@
 // `convert`: samples a picture into the canvas as the picture window would,
 // with the picture shown at natural size at (0, 0).
 #include <QImage>
-#include <QImageReader>
-#include <QPainter>
 #include <QString>
 
 #include "cli/CliCommands.h"
 #include "picture/PictureConversion.h"
+#include "picture/io/PictureLoader.h"
 
 namespace pictavo::cli {
 namespace {
 
-QImage loadPicture(const std::string& file) {
-  QImageReader reader(QString::fromStdString(file));
-  reader.setDecideFormatFromContent(true);
-  // .rle files are run-length encoded bitmaps.
-  if (QString::fromStdString(file).endsWith(".rle", Qt::CaseInsensitive)) reader.setFormat("bmp");
-  QImage image = reader.read();
-  if (image.isNull())
-    throw CliError(kBadInput, "cannot read picture " + file + ": " + reader.errorString().toStdString());
-  // A picture with transparent parts is displayed over a white window.
-  QImage shown(image.size(), QImage::Format_RGB32);
-  shown.fill(Qt::white);
-  QPainter(&shown).drawImage(0, 0, image);
-  return shown;
+QImage loadPictureOrFail(const std::string& file) {
+  LoadedPicture loaded = loadPicture(QString::fromStdString(file));
+  if (!loaded.ok())
+    throw CliError(kBadInput, "cannot read picture " + file + ": " + loaded.error.toStdString());
+  return loaded.image;
 }
 
 SelectionRect parseSelection(const std::string& text) {
@@ -57,7 +48,7 @@ int runConvert(ArgCursor& args) {
       throw CliError(kUsageError, "unknown option: " + option);
   }
   output.checkComplete();
-  const QImage picture = loadPicture(file);
+  const QImage picture = loadPictureOrFail(file);
   const SelectionRect rect = selection.value_or(SelectionRect{0, 0, picture.width(), picture.height()});
   ProgramState state;
   convertPicture(state, rect, [&picture](int x, int y) -> Colour {
