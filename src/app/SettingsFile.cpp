@@ -1,10 +1,12 @@
 #include "app/SettingsFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 
 namespace pictavo {
 namespace {
@@ -109,6 +111,19 @@ std::string quoted(const std::string& value) {
   return out + '"';
 }
 
+// Reads to the end: 0, or the errno of the failure (EFBIG past kMaxSettingsFileBytes).
+int readWhole(int fd, std::string& text) {
+  char block[4096];
+  for (;;) {
+    const ssize_t n = ::read(fd, block, sizeof block);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return 0;
+    text.append(block, static_cast<std::size_t>(n));
+    if (text.size() > kMaxSettingsFileBytes) return EFBIG;
+  }
+}
+
 }  // namespace
 
 SettingsFileReading parseSettingsText(const std::string& text) {
@@ -141,16 +156,16 @@ std::string settingsFilePath(const Settings& settings) {
 }
 
 SettingsFileReading readSettingsFile(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return {{}, "no settings file at " + path};
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec) return {{}, "cannot read " + path + ": " + ec.message()};
-  if (size > kMaxSettingsFileBytes) return {{}, path + " is too large to be a settings file"};
-
-  std::ifstream in(path, std::ios::binary);
-  if (!in.is_open()) return {{}, "cannot open " + path};
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return {{}, "cannot read " + path};
+  const RegularFileOpening opening = openRegularFile(path);
+  if (!opening.ok()) {
+    if (opening.errorNumber == ENOENT) return {{}, "no settings file at " + path};
+    return {{}, opening.errorNumber != 0 ? "cannot read " + opening.error : opening.error};
+  }
+  std::string text;
+  const int err = readWhole(opening.fd, text);
+  ::close(opening.fd);
+  if (err == EFBIG) return {{}, path + " is too large to be a settings file"};
+  if (err != 0) return {{}, "cannot read " + path + ": " + std::strerror(err)};
   return parseSettingsText(text);
 }
 

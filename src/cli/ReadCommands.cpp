@@ -1,11 +1,11 @@
 // The read-only commands: scan, dump, count, and extract (which writes copies).
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/IconInput.h"
+#include "icofile/FileHandle.h"
 #include "icofile/IconDecoder.h"
 #include "icofile/IcoFormat.h"
 #include "tools/Commands.h"
@@ -32,12 +32,10 @@ IconSource parseSource(ArgCursor& args) {
 }
 
 // The header's bit count, two bytes after the 14 that were matched; 0 past the end.
-int bitCountAt(std::ifstream& in, std::int64_t headerOffset) {
+int bitCountAt(std::FILE* in, std::int64_t headerOffset) {
   unsigned char bytes[2] = {0, 0};
-  in.clear();
-  in.seekg(headerOffset + 14);
-  in.read(reinterpret_cast<char*>(bytes), 2);
-  const auto got = in.gcount();
+  if (std::fseek(in, static_cast<long>(headerOffset + 14), SEEK_SET) != 0) return 0;
+  const std::size_t got = std::fread(bytes, 1, 2, in);
   if (got < 1) return 0;
   return bytes[0] | (got > 1 ? bytes[1] << 8 : 0);
 }
@@ -49,13 +47,15 @@ int runScan(ArgCursor& args) {
   if (!args.done()) throw CliError(kUsageError, "unexpected argument: " + args.peek());
   ProgramState state;
   scanOrFail(state, file);
-  std::ifstream in(file, std::ios::binary);
+  RegularFileOpening opening;
+  const FileHandle in = openForReading(file, &opening);
+  if (!in) throw CliError(kBadInput, whyNotOpened(file, opening));
   for (int i = 0; i < state.ico.iconCount; ++i) {
     const std::int64_t record = state.ico.iconRecord[std::size_t(i)];
     const std::int64_t offset = state.ico.iconOffset[std::size_t(i)];
     const std::int64_t fileOffset = (record - 1) * kScanRecordSize + offset;
     std::cout << i << ' ' << record << ' ' << offset << ' ' << fileOffset << ' '
-              << bitCountAt(in, fileOffset) << '\n';
+              << bitCountAt(in.get(), fileOffset) << '\n';
   }
   std::cout << "found " << state.ico.iconCount << '\n';
   return kOk;

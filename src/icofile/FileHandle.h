@@ -3,6 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "icofile/IcoResult.h"
+#include "platform/RegularFile.h"
+
 namespace pictavo {
 
 struct FileCloser {
@@ -10,8 +13,15 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-inline FileHandle openForReading(const std::string& path) {
-  return FileHandle(std::fopen(path.c_str(), "rb"));
+// Only regular files are read; `whyNot` tells why another path was refused.
+inline FileHandle openForReading(const std::string& path, RegularFileOpening* whyNot = nullptr) {
+  return FileHandle(openRegularFileStream(path, whyNot));
+}
+
+// "Could not read <path>: <reason>", or that it is not a regular file.
+inline std::string whyNotOpened(const std::string& path, const RegularFileOpening& opening) {
+  if (opening.errorNumber == 0 && !opening.error.empty()) return opening.error;
+  return describeFileError("Could not read", path, opening.errorNumber);
 }
 
 }  // namespace pictavo

@@ -101,8 +101,13 @@ DecodeOutcome loadTempIco(IcoState& ico, int k) {
       (static_cast<std::int64_t>(ico.iconRecord[k]) - 1) * kScanRecordSize + ico.iconOffset[k];
   ImageBytes bytes{};
   std::size_t got = 0;
-  FileHandle file = openForReading(path);
-  if (!file || std::fseek(file.get(), static_cast<long>(position), SEEK_SET) != 0 ||
+  RegularFileOpening opening;
+  FileHandle file = openForReading(path, &opening);
+  if (!file) {
+    blank(ico);
+    return {DecodeStatus::Unreadable, whyNotOpened(path, opening)};
+  }
+  if (std::fseek(file.get(), static_cast<long>(position), SEEK_SET) != 0 ||
       ((got = std::fread(bytes.data(), 1, bytes.size(), file.get())) < bytes.size() &&
        std::ferror(file.get()))) {
     const int err = errno;

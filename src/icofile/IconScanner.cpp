@@ -1,11 +1,11 @@
 #include "icofile/IconScanner.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 #include <vector>
 
 #include "icofile/FileHandle.h"
@@ -21,6 +21,11 @@ constexpr std::size_t kLookahead = kSignatureLength - 1;
 ScanOutcome unreadable(IcoState& ico, const std::string& path, int err) {
   ico.iconCount = 0;
   return {ScanStatus::Unreadable, describeFileError("Could not read", path, err)};
+}
+
+ScanOutcome refused(IcoState& ico, const std::string& path, const RegularFileOpening& opening) {
+  ico.iconCount = 0;
+  return {ScanStatus::Unreadable, whyNotOpened(path, opening)};
 }
 
 enum class SearchEnd { Done, Cancelled, Full };
@@ -103,11 +108,12 @@ double scanProgressPercent(std::int64_t record, std::int64_t length) {
 ScanOutcome scanIcons(IcoState& ico, const ScanProgress& progress, const ScanOptions& options) {
   ico.iconCount = 0;
   const std::string path = ico.openPath;
-  std::error_code ec;
-  const auto length = std::filesystem::file_size(path, ec);
-  if (ec) return unreadable(ico, path, ec.value());
-  FileHandle file = openForReading(path);
-  if (!file) return unreadable(ico, path, errno);
+  RegularFileOpening opening;
+  FileHandle file = openForReading(path, &opening);
+  if (!file) return refused(ico, path, opening);
+  struct stat st {};
+  if (::fstat(::fileno(file.get()), &st) != 0) return unreadable(ico, path, errno);
+  const auto length = static_cast<std::uint64_t>(st.st_size);
 
   const std::size_t chunk =
       static_cast<std::size_t>(std::max(1, options.chunkRecords)) * kScanRecordSize;

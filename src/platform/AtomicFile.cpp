@@ -15,14 +15,29 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Saving through a link updates what it points at.
-std::string resolvedTarget(const std::string& path) {
-  std::error_code ec;
-  if (fs::is_symlink(path, ec)) {
-    fs::path real = fs::weakly_canonical(path, ec);
-    if (!ec) return real.string();
+// Saving through a link updates what it points at. Only a missing final target
+// is written at its resolved name (a dangling link gets its target); a loop or
+// an unreadable link fails, so the link itself is never replaced by a file.
+int resolveTarget(const std::string& path, std::string& target) {
+  constexpr int kMaxLinks = 40;  // as the kernel allows when it follows links
+  fs::path current(path);
+  for (int hops = 0; hops <= kMaxLinks; ++hops) {
+    struct stat st {};
+    if (::lstat(current.c_str(), &st) != 0) {
+      if (errno != ENOENT) return errno;
+      target = current.string();
+      return 0;
+    }
+    if (!S_ISLNK(st.st_mode)) {
+      target = current.string();
+      return 0;
+    }
+    std::error_code ec;
+    const fs::path next = fs::read_symlink(current, ec);
+    if (ec) return ec.value();
+    current = next.is_absolute() ? next : current.parent_path() / next;
   }
-  return path;
+  return ELOOP;
 }
 
 std::string temporaryNameBeside(const std::string& target) {
@@ -65,7 +80,8 @@ void copyModeOfExisting(int fd, const std::string& target) {
 }  // namespace
 
 int replaceFileAtomically(const std::string& path, const void* data, std::size_t size) {
-  const std::string target = resolvedTarget(path);
+  std::string target;
+  if (const int err = resolveTarget(path, target); err != 0) return err;
   std::string tempPath;
   const int fd = createExclusive(tempPath, target);
   if (fd < 0) return errno;

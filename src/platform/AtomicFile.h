@@ -6,8 +6,8 @@ namespace pictavo {
 
 // Writes `size` bytes to a new file beside `path`, flushes them to disk and
 // renames the new file over `path`, so readers see either the old file or the
-// whole new one. A link is followed and an existing file keeps its
-// permissions. On failure the old file is untouched and no temporary file is
+// whole new one. A link is followed (a dangling one gets its target created;
+// a loop fails with ELOOP) and an existing file keeps its permissions. On failure the old file is untouched and no temporary file is
 // left behind. Returns 0 on success, else the errno of the failure.
 int replaceFileAtomically(const std::string& path, const void* data, std::size_t size);
 

@@ -62,6 +62,13 @@ for entry in "0 --help" "1" "1 frobnicate" "1 edit --no-such-operation --dump" "
   expect_eq "exit of '$args'" $? "$want"
 done
 
+# --- pipes and devices are refused by name, not read until they end
+mkfifo pipe.ico
+for args in "scan pipe.ico" "dump pipe.ico" "convert pipe.ico --dump" "scan /dev/zero" "count /dev/zero"; do
+  err=$(timeout 20 "$CLI" $args 2>&1 >/dev/null </dev/null)
+  expect_eq "refusal of '$args'" "$? $(grep -c ' is not a regular file$' <<<"$err")" "2 1"
+done
+
 # --- independent reader
 if command -v icotool >/dev/null; then
   expect_eq "icotool reads 16" "$(icotool -l line16.ico)" "--icon --index=1 --width=32 --height=32 --bit-depth=4 --palette-size=16"

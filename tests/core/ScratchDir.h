@@ -1,4 +1,8 @@
 #pragma once
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -46,5 +50,20 @@ inline Bytes readFile(const std::string& path) {
   const std::string text = readText(path);
   return Bytes(text.begin(), text.end());
 }
+
+// A FIFO whose other end stays open, like a pipe still being written: a reader
+// that does not refuse it gets no end of file, yet opening it never blocks.
+struct HeldFifo {
+  std::string path;
+  int fd = -1;
+  explicit HeldFifo(std::string where) : path(std::move(where)) {
+    if (::mkfifo(path.c_str(), 0600) == 0) fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
+  }
+  ~HeldFifo() {
+    if (fd >= 0) ::close(fd);
+  }
+  HeldFifo(const HeldFifo&) = delete;
+  HeldFifo& operator=(const HeldFifo&) = delete;
+};
 
 }  // namespace pictavo::testing

@@ -1,6 +1,7 @@
 // The Open and Save commands with their windows, on generated icon files and Debian's wine shell32.dll.
 #include <QDir>
 #include <QProgressBar>
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 
@@ -102,8 +103,8 @@ class TestOpenSave : public QObject {
     QVERIFY(!rig.dialog.shown()[1].save && rig.dialog.shown()[1].fileName.empty());
   }
 
-  // No icons: said, and the dialog again where that file was; a folder cannot be scanned; a missing
-  // command-line file.
+  // No icons: said, and the dialog again where that file was; a folder or a pipe cannot be scanned; a
+  // missing command-line file.
   void filesWithoutIconsOrUnreadableAskAgain() {
     writeFile(tmp_.path("plain.dll"), std::string(9000, 0x28));
     FileCommandRig rig;
@@ -112,7 +113,12 @@ class TestOpenSave : public QObject {
     QCOMPARE(rig.boxes.shown()[0].text, std::string("There were no icons in the file you selected"));
     QCOMPARE(rig.dialog.shown().size(), std::size_t(2));
     QCOMPARE(rig.dialog.shown()[1].initDir, tmp_.folder());
-    QVERIFY(rig.lastSaid(tmp_.folder()) && !rig.open.waitForm()->isVisible() && !rig.state.busy);
+    QVERIFY(rig.lastSaid(tmp_.folder() + " is not a regular file") && !rig.open.waitForm()->isVisible() &&
+            !rig.state.busy);
+    const std::string pipe = tmp_.path("pipe.ico");
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    rig.openFile(pipe);
+    QVERIFY(rig.lastSaid(pipe + " is not a regular file"));
     rig.state.ico.openPath = tmp_.path("missing.ico");
     rig.open.openNamedFile();
     QVERIFY(rig.lastSaid("missing.ico"));

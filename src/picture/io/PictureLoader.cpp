@@ -1,11 +1,16 @@
 #include "picture/io/PictureLoader.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
+
+#include "platform/RegularFile.h"
 
 namespace pictavo {
 
 LoadedPicture loadPicture(const QString& path) {
+  const std::string problem = regularFileProblem(QFile::encodeName(path).toStdString());
+  if (!problem.empty()) return {QImage(), QString::fromStdString(problem)};
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
   // .rle files are run-length encoded bitmaps.

@@ -85,7 +85,10 @@ TEST(SettingsFile, WriteReplacesWholeLeavesNoTemporaryAndFailsCleanly) {
   EXPECT_FALSE(whyNot.empty());
   EXPECT_FALSE(fs::exists(s.installDir));
   EXPECT_FALSE(readSettingsFile(s.installDir + "pictav.ini").ok());
-  EXPECT_FALSE(readSettingsFile(tmp.sub("folder.ini")).ok());
+  const std::string folder = tmp.sub("folder.ini");
+  HeldFifo fifo(tmp.path("fifo.ini"));
+  for (const std::string& path : {folder, fifo.path})
+    EXPECT_EQ(readSettingsFile(path).error, path + " is not a regular file");
   writeFile(s.installDir = tmp.path("big.ini"),
             "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"" + std::string(kMaxSettingsFileBytes, ' '));
   EXPECT_FALSE(readSettingsFile(s.installDir).ok());

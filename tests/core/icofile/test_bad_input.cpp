@@ -111,3 +111,22 @@ TEST(BadInput, NonsensePositionsInTheFoundListNeverCrash) {
     expectWhollyDecodedOrBlank(out.status, ico);
   }
 }
+
+// A pipe still being written, a device and a folder are refused by name, never read.
+TEST(BadInput, ScannerAndDecoderReadOnlyRegularFiles) {
+  ScratchDir dir;
+  HeldFifo fifo(dir.path("pipe.ico"));
+  ASSERT_GE(fifo.fd, 0);
+  for (const std::string& path : {fifo.path, std::string("/dev/zero"), dir.root.string()}) {
+    IcoState ico;
+    ico.openPath = path;
+    const ScanOutcome scan = scanIcons(ico);
+    EXPECT_EQ(scan.status, ScanStatus::Unreadable) << path;
+    EXPECT_EQ(scan.message, path + " is not a regular file");
+    ico.iconCount = 1;  // as if the path had been swapped after the scan
+    ico.iconRecord[0] = 1, ico.iconOffset[0] = 0;
+    const DecodeOutcome decoded = loadTempIco(ico, 0);
+    EXPECT_EQ(decoded.status, DecodeStatus::Unreadable) << path;
+    EXPECT_EQ(decoded.message, path + " is not a regular file");
+  }
+}
