@@ -32,12 +32,12 @@ class FieldScanner {
         return failed(reading, "a quoted field is not closed");
       }
       skipBlanks();
-      reading.fields.push_back(std::move(field));
+      // A field with text run on after it is damaged and not counted as read.
       if (!atEnd() && peek() != ',' && !isLineEnd(peek())) {
         if (!optional) return failed(reading, "unexpected text after a quoted field");
-        reading.fields.pop_back();
         break;
       }
+      reading.fields.push_back(std::move(field));
       if (atEnd()) break;
       if (peek() == ',') {
         ++pos_;

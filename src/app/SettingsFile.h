@@ -13,10 +13,11 @@ constexpr std::size_t kRequiredSettingsFields = 7;  // the version tag may be mi
 constexpr std::size_t kMaxSettingsFileBytes = 64 * 1024;
 
 // What a settings file yielded: the fields read in order (at most eight) and,
-// when it is not a usable settings file, why. Fields read before a problem are kept.
+// when it is not a usable settings file, why. Fields read whole before a
+// problem are kept; a field with text run on after it is not one of them.
 struct SettingsFileReading {
   std::vector<std::string> fields;
-  std::string error;  // empty when at least seven fields were read
+  std::string error;  // empty exactly when at least seven fields were read
   bool ok() const { return error.empty(); }
 };
 

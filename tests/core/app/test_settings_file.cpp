@@ -41,7 +41,8 @@ TEST(SettingsText, OddFilesAreCleanErrorsKeepingWhatWasReadBefore) {
       {std::string("\"a\",\"b\0\",\"c\",\"d\",\"e\",\"f\",\"g\"", 28), 0},  // binary
       {"\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"\r\n", 6},                       // six fields
       {"\"a\",\"b\",\"c\r\n", 2},                                           // unterminated
-      {"\"a\",\"b\"junk,\"c\",\"d\",\"e\",\"f\",\"g\"", 2}};
+      {"\"a\",\"b\"junk,\"c\",\"d\",\"e\",\"f\",\"g\"", 1},                // run-on text
+      {"\"a\",\"b\",\"c\",\"d\",\"e\",\"\",\"\"&\"Version_20b\"", 6}};
   for (const auto& [text, kept] : cases) {
     SettingsFileReading reading = parseSettingsText(text);
     EXPECT_FALSE(reading.ok()) << text;
@@ -59,6 +60,7 @@ TEST(SettingsText, RandomTextNeverBreaksTheReader) {
     for (int n = random() % 24; n > 0; --n) text += pieces[random() % std::size(pieces)];
     SettingsFileReading reading = parseSettingsText(text);
     EXPECT_LE(reading.fields.size(), kSettingsFieldCount);
+    EXPECT_EQ(reading.ok(), reading.fields.size() >= kRequiredSettingsFields) << text;
     if (!reading.ok()) continue;
     ++usable;
     Fields expected = reading.fields;
