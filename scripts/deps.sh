@@ -4,7 +4,9 @@
 set -euo pipefail
 # fonts-liberation: the dialogs are laid out for a narrow sans serif of Arial's metrics.
 # xdg-utils: xdg-mime makes Pictavo the default program for icons on request.
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation xdg-utils)
+# libemf2svg-dev, qt6-svg-dev, libwmf-dev: EMF and WMF pictures; fonts-urw-base35: the fonts libwmf draws with.
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation xdg-utils
+          libemf2svg-dev qt6-svg-dev libwmf-dev fonts-urw-base35)
 if [[ "${1:-}" == "--test" ]]; then
   # Independent readers and real icon-bearing DLLs that the tests check against.
   packages+=(icoutils python3-pil libwine xvfb xauth)

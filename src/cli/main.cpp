@@ -22,7 +22,7 @@ edit     operations, run in order on one editor:
            --flip-x  --flip-y  --rotate  --slide-up|-down|-left|-right
            --brighter  --darker  --more-contrast  --less-contrast  --bw
            --merge N  --undo  --redo  --backup  --restore  --new
-convert  samples a picture (BMP, RLE, GIF, JPEG, ICO) shown at natural size into the icon
+convert  samples a picture (JPEG, BMP, GIF, ICO, RLE, EMF, WMF) shown at natural size into the icon
 extract  writes every decodable icon as DIR/<file name>-<index>.ico
 
 exit status: 0 success, 1 usage error, 2 unreadable or invalid input, 3 nothing found

@@ -2,6 +2,7 @@
 # Drives pictavo-cli as a script would and checks its output, files and exit codes.
 set -u
 CLI=$1
+HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 cd "$WORK"
@@ -93,6 +94,41 @@ im.save('half.bmp'); im.save('half.gif'); im.save('half.jpg', quality=95)"
   expect_eq "converted icon saved" "$(stat -c %s half.ico)" 766
 else
   skip "python3-pil not installed, picture conversion not checked"
+fi
+
+# --- the seven picture formats, files the loader refuses, and a renderer that runs away
+if $PY -c 'import PIL' 2>/dev/null; then
+  mkdir pics && (cd pics && $PY "$HERE/make_pictures.py")
+  # JPEG's rounding is forgiven: every channel is snapped to 00 or FF
+  snap() {
+    local c i out=()
+    for c in $(cat); do
+      [[ $c =~ ^[0-9A-F]{6}$ ]] && c=$(for i in 0 2 4; do ((16#${c:i:2} > 127)) && printf FF || printf 00; done)
+      out+=("$c")
+    done
+    echo "${out[*]}"
+  }
+  for f in good.jpg good.bmp good.gif good.ico good.rle good4.rle good.emf good.wmf; do
+    "$CLI" convert pics/$f --dump > out.txt 2>&1
+    expect_eq "$f converts" "$(cells out.txt 0,0 15,31 16,0 31,31 | snap)" "FF0000 FF0000 0000FF 0000FF"
+  done
+  for f in pics/{cut-,garbage.,empty.}* pics/*-inside.* pics/huge.*; do
+    "$CLI" convert "$f" --dump >/dev/null 2>err.txt
+    expect_eq "exit of convert $f" "$? $(grep -c 'too large' err.txt)" "2 $([[ $f == *huge* ]] && echo 1 || echo 0)"
+  done
+  # With a 60 s wall clock, only the CPU or memory limit can end those runaways well before it.
+  while read -r limit settings; do
+    start=$(date +%s%N)
+    env $settings "$CLI" convert pics/good.emf --dump >/dev/null 2>&1
+    expect_eq "renderer stopped: $limit" "$? $(( ($(date +%s%N) - start) / 1000000 < 50000 ))" "2 1"
+  done <<'EOF'
+CPU PICTAVO_METAFILE_RUNAWAY=cpu PICTAVO_METAFILE_TIMEOUT_MS=60000
+memory PICTAVO_METAFILE_RUNAWAY=memory PICTAVO_METAFILE_TIMEOUT_MS=60000
+wall-clock PICTAVO_METAFILE_RUNAWAY=hang PICTAVO_METAFILE_TIMEOUT_MS=1000
+missing PICTAVO_METAFILE_PROGRAM=/nonexistent
+EOF
+else
+  skip "python3-pil not installed, picture formats not checked"
 fi
 
 # --- real icons from Debian's Wine libraries

@@ -1,26 +1,104 @@
 #include "picture/io/PictureLoader.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <unistd.h>
 
+#include "picture/MetafileHeader.h"
+#include "picture/PictureFileChecks.h"
+#include "picture/io/MetafileProcess.h"
 #include "platform/RegularFile.h"
 
 namespace pictavo {
+namespace {
+
+LoadedPicture refused(const QString& why) { return {QImage(), why}; }
+
+PictureBytes viewOf(const QByteArray& bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
+}
+
+bool fitsBudget(const QSize& size) {
+  return size.width() > 0 && size.height() > 0 &&
+         static_cast<qint64>(size.width()) * size.height() <= kMaxPicturePixels;
+}
+
+bool isComplete(PictureType type, const PictureBytes& file) {
+  switch (type) {
+    case PictureType::Jpeg: return jpegIsComplete(file);
+    case PictureType::Bmp:
+    case PictureType::Rle: return bmpIsComplete(file);
+    case PictureType::Gif: return gifIsComplete(file);
+    case PictureType::Ico: return icoIsComplete(file);
+    case PictureType::Emf:
+    case PictureType::Wmf: break;
+  }
+  return true;
+}
+
+const char* qtFormatOf(PictureType type) {
+  switch (type) {
+    case PictureType::Jpeg: return "jpeg";
+    case PictureType::Gif: return "gif";
+    case PictureType::Ico: return "ico";
+    default: return "bmp";  // .rle files are run-length-compressed bitmaps
+  }
+}
+
+LoadedPicture decodeRaster(PictureType type, QByteArray& bytes) {
+  QBuffer buffer(&bytes);
+  // The content must be what the extension says: no guessing from the bytes.
+  QImageReader reader(&buffer, qtFormatOf(type));
+  reader.setDecideFormatFromContent(false);
+  if (type == PictureType::Ico) reader.jumpToImage(largestIcoImage(viewOf(bytes)));
+  if (!isComplete(type, viewOf(bytes))) return refused(QStringLiteral("the file is damaged or cut short"));
+  const QSize declared = reader.size();
+  if (declared.isValid() && !fitsBudget(declared)) return refused(QStringLiteral("the picture is too large"));
+  const QImage image = reader.read();
+  if (image.isNull()) return refused(reader.errorString());
+  if (!fitsBudget(image.size())) return refused(QStringLiteral("the picture is too large"));
+  return {image, {}};
+}
+
+LoadedPicture drawMetafile(PictureType type, const QByteArray& bytes) {
+  const MetafileFrame frame = type == PictureType::Emf ? readEmfFrame(viewOf(bytes)) : readWmfFrame(viewOf(bytes));
+  if (!frame.ok()) return refused(QString::fromStdString(frame.error));
+  QString error;
+  const QImage image = renderMetafileInChild(bytes, error);
+  if (image.isNull()) return refused(error);
+  if (image.size() != QSize(frame.width, frame.height))
+    return refused(QStringLiteral("the metafile renderer gave a picture of the wrong size"));
+  return {image, {}};
+}
+
+}  // namespace
 
 LoadedPicture loadPicture(const QString& path) {
-  const std::string problem = regularFileProblem(QFile::encodeName(path).toStdString());
-  if (!problem.empty()) return {QImage(), QString::fromStdString(problem)};
-  QImageReader reader(path);
-  reader.setDecideFormatFromContent(true);
-  // .rle files are run-length encoded bitmaps.
-  if (path.endsWith(".rle", Qt::CaseInsensitive)) reader.setFormat("bmp");
-  const QImage image = reader.read();
-  if (image.isNull()) return {QImage(), reader.errorString()};
+  const std::optional<PictureType> type = pictureTypeOfPath(path.toStdString());
+  if (!type) return refused(QStringLiteral("not a convertible picture type"));
+  // Pipes and devices are refused rather than waited on.
+  const RegularFileOpening opened = openRegularFile(QFile::encodeName(path).toStdString());
+  if (!opened.ok()) return refused(QString::fromStdString(opened.error));
+  QFile file;
+  if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(opened.fd);
+    return refused(file.errorString());
+  }
+  if (file.size() > kMaxPictureFileBytes) return refused(QStringLiteral("the file is too large"));
+  QByteArray bytes = file.read(kMaxPictureFileBytes + 1);
+  if (bytes.isEmpty()) return refused(QStringLiteral("the file is empty"));
+  if (bytes.size() > kMaxPictureFileBytes) return refused(QStringLiteral("the file is too large"));
+  const LoadedPicture decoded = *type == PictureType::Emf || *type == PictureType::Wmf
+                                    ? drawMetafile(*type, bytes)
+                                    : decodeRaster(*type, bytes);
+  if (!decoded.ok()) return decoded;
   // A picture with transparent parts is displayed over a white window.
-  QImage shown(image.size(), QImage::Format_RGB32);
+  QImage shown(decoded.image.size(), QImage::Format_RGB32);
+  if (shown.isNull()) return refused(QStringLiteral("not enough memory for the picture"));
   shown.fill(Qt::white);
-  QPainter(&shown).drawImage(0, 0, image);
+  QPainter(&shown).drawImage(0, 0, decoded.image);
   return {shown, QString()};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace pictavo {
@@ -10,9 +11,16 @@ struct LoadedPicture {
   QImage image;
   QString error;
   bool ok() const { return !image.isNull(); }
+  // In pixels; for metafiles the size their header declares at 96 dpi.
+  QSize naturalSize() const { return image.size(); }
 };
 
-// Loads any of the convertible picture types; shared by the editor and pictavo-cli.
+// Pictures larger than this are refused before they are decoded.
+constexpr qint64 kMaxPicturePixels = 32ll * 1024 * 1024;
+constexpr qint64 kMaxPictureFileBytes = 160ll * 1024 * 1024;
+
+// Loads a .jpg, .bmp, .gif, .ico, .rle, .emf or .wmf file, whose content must
+// be what its extension says and complete; shared by the editor and pictavo-cli.
 LoadedPicture loadPicture(const QString& path);
 
 }  // namespace pictavo

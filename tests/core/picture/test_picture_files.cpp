@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "picture/MetafileHeader.h"
+#include "picture/PictureFileChecks.h"
+
+using namespace pictavo;
+using Bytes = std::vector<std::uint8_t>;
+
+static PictureBytes view(const Bytes& b) { return {b.data(), b.size()}; }
+static void put16(Bytes& b, std::size_t at, int v) { b[at] = v & 0xFF, b[at + 1] = (v >> 8) & 0xFF; }
+static void put32(Bytes& b, std::size_t at, long v) { put16(b, at, v & 0xFFFF), put16(b, at + 2, (v >> 16) & 0xFFFF); }
+static Bytes cut(Bytes b, std::size_t drop) { return b.resize(b.size() - drop), b; }
+
+static Bytes jpeg() {  // SOI, an APP1 holding a thumbnail's end marker, SOS, data, EOI
+  return {0xFF, 0xD8, 0xFF, 0xE1, 0, 4, 0xFF, 0xD9, 0xFF, 0xDA, 0, 2, 0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD9};
+}
+
+static Bytes bmp(int compression, const Bytes& pixels) {  // 2 x 2, 8 bits, no palette
+  Bytes b(54, 0);
+  b[0] = 'B', b[1] = 'M';
+  put32(b, 10, 54), put32(b, 14, 40), put32(b, 18, 2), put32(b, 22, 2), put16(b, 28, 8), put32(b, 30, compression);
+  b.insert(b.end(), pixels.begin(), pixels.end());
+  return b;
+}
+
+static Bytes gif() {  // 1 x 1, two-colour global table, one image
+  Bytes b = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255};
+  const Bytes image = {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+  b.insert(b.end(), image.begin(), image.end());
+  return b;
+}
+
+static Bytes ico(const std::vector<int>& sides) {  // each image 8 bytes of (unchecked) data
+  Bytes b(6 + 16 * sides.size(), 0);
+  put16(b, 2, 1), put16(b, 4, static_cast<int>(sides.size()));
+  for (std::size_t i = 0; i < sides.size(); ++i) {
+    b[6 + 16 * i] = b[7 + 16 * i] = static_cast<std::uint8_t>(sides[i] & 0xFF);
+    put32(b, 14 + 16 * i, 8), put32(b, 18 + 16 * i, static_cast<long>(b.size() + 8 * i));
+  }
+  b.resize(b.size() + 8 * sides.size());
+  return b;
+}
+
+TEST(PictureFiles, TypeComesFromTheExtension) {
+  EXPECT_EQ(pictureTypeOfPath("/a/b.JPG"), PictureType::Jpeg);
+  EXPECT_EQ(pictureTypeOfPath("run.rle"), PictureType::Rle);
+  EXPECT_EQ(pictureTypeOfPath("clip.Wmf"), PictureType::Wmf);
+  for (const char* path : {"/pics.jpg/photo", "photo", "photo.png", "photo.jpeg"})
+    EXPECT_EQ(pictureTypeOfPath(path), std::nullopt) << path;
+}
+
+TEST(PictureFiles, CompleteFilesPassAndCutOnesFail) {
+  const Bytes rle8 = bmp(1, {2, 5, 0, 0, 0, 3, 1, 2, 3, 0, 0, 1});  // run, line end, absolute run, end
+  const Bytes rle4 = bmp(2, {0, 2, 1, 1, 2, 0x12, 0, 1});            // delta, run, end
+  const Bytes rows = bmp(0, Bytes(8, 7));                             // two rows of 4 bytes
+  struct Case {
+    const char* name;
+    bool (*check)(const PictureBytes&);
+    Bytes file;
+    std::size_t shortestDamaged;  // bytes to drop that break it
+  } cases[] = {{"jpeg", jpegIsComplete, jpeg(), 1}, {"rle8", bmpIsComplete, rle8, 2}, {"rle4", bmpIsComplete, rle4, 2},
+               {"bmp", bmpIsComplete, rows, 1},     {"gif", gifIsComplete, gif(), 2},  {"ico", icoIsComplete, ico({16, 32}), 1}};
+  for (const Case& c : cases) {
+    EXPECT_TRUE(c.check(view(c.file))) << c.name;
+    for (std::size_t drop = c.shortestDamaged; drop <= c.file.size(); ++drop)
+      EXPECT_FALSE(c.check(view(cut(c.file, drop)))) << c.name << " less " << drop;
+  }
+  // A thumbnail's end marker before the scan does not make a cut-off image whole.
+  EXPECT_FALSE(jpegIsComplete(view(cut(jpeg(), 2))));
+  // RLE without its end-of-bitmap mark is whole once every row has ended.
+  EXPECT_TRUE(bmpIsComplete(view(bmp(1, {2, 5, 0, 0, 2, 5, 0, 0}))));
+}
+
+TEST(PictureFiles, LargestIconImageIsChosen) {
+  EXPECT_EQ(largestIcoImage(view(ico({16, 48, 32}))), 1);
+  EXPECT_EQ(largestIcoImage(view(ico({48, 0}))), 1);  // 0 stands for 256
+  EXPECT_EQ(largestIcoImage(view(cut(ico({16, 48}), 1))), 0);
+}
+
+static Bytes emf(long right, long bottom) {
+  Bytes b(88, 0);
+  put32(b, 0, 1), put32(b, 4, 88), put32(b, 32, right), put32(b, 36, bottom), put32(b, 40, 0x464D4520);
+  put32(b, 48, 88);
+  return b;
+}
+
+static Bytes wmf(int right, int bottom, int unitsPerInch) {
+  Bytes b(40, 0);
+  put32(b, 0, 0x9AC6CDD7), put16(b, 10, right), put16(b, 12, bottom), put16(b, 14, unitsPerInch);
+  put16(b, 22, 1), put16(b, 24, 9), put32(b, 28, 9);
+  return b;
+}
+
+TEST(MetafileHeader, SizeAt96DotsPerInchWithinBounds) {
+  struct Case {
+    Bytes file;
+    bool emf;
+    int width, height;  // 0: refused
+  } cases[] = {{emf(1693, 847), true, 64, 32},       {emf(2540 * 4096 / 96, 100), true, 4096, 4},
+               {emf(2540 * 4097 / 96 + 30, 100), true, 0, 0}, {emf(-100, 100), true, 0, 0},
+               {cut(emf(100, 100), 1), true, 0, 0},  {wmf(960, 480, 1440), false, 64, 32},
+               {wmf(-960, 480, 1440), false, 64, 32}, {wmf(960, 480, 0), false, 0, 0},
+               {wmf(30000, 10, 96), false, 0, 0},    {cut(wmf(96, 96, 96), 1), false, 0, 0}};
+  for (const Case& c : cases) {
+    const MetafileFrame frame = c.emf ? readEmfFrame(view(c.file)) : readWmfFrame(view(c.file));
+    EXPECT_EQ(frame.ok() ? std::make_pair(frame.width, frame.height) : std::make_pair(0, 0),
+              std::make_pair(c.width, c.height)) << &c - cases;
+  }
+  EXPECT_FALSE(readWmfFrame(view(emf(100, 100))).ok());
+  EXPECT_FALSE(readEmfFrame(view(wmf(96, 96, 96))).ok());
+}
