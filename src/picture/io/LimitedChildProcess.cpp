@@ -32,6 +32,8 @@ struct Fd {
   dup2(in, STDIN_FILENO);
   dup2(out, STDOUT_FILENO);
   dup2(err, STDERR_FILENO);
+  // Nothing else of the editor's (open files, display connection) reaches the child.
+  close_range(3, ~0u, 0);
   const rlimit cpu{static_cast<rlim_t>(limits.cpuSeconds), static_cast<rlim_t>(limits.cpuSeconds + 1)};
   const rlimit memory{static_cast<rlim_t>(limits.memoryBytes), static_cast<rlim_t>(limits.memoryBytes)};
   const rlimit noCore{0, 0};
