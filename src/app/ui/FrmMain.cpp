@@ -17,6 +17,7 @@
 #include "app/ui/PreviewWidget.h"
 #include "icofile/ui/OpenCommand.h"
 #include "icofile/ui/SaveCommand.h"
+#include "picture/ui/PictureCommand.h"
 #include "tools/PointerInput.h"
 
 namespace pictavo::ui {

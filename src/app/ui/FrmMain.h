@@ -18,6 +18,7 @@ struct FileCommandHost;
 class MainStatusBar;
 class MainToolbar;
 class PaletteWidget;
+class PictureCommand;
 class PreviewWidget;
 
 constexpr const char* kSaveBeforeNewTitle = "Save Changes Before New?";
@@ -52,6 +53,7 @@ class FrmMain : public QMainWindow {
   FileDialog& commonDialog1();
   OpenCommand& openCommand();
   SaveCommand& saveCommand();
+  PictureCommand& pictureCommand();
 
   // Toolbar buttons addressed by number 1 to 31.
   void setButtonPressed(int number, bool pressed);
@@ -170,6 +172,7 @@ class FrmMain : public QMainWindow {
   std::unique_ptr<FileDialog> ownCommonDialog1_;
   std::unique_ptr<SaveCommand> save_;
   std::unique_ptr<OpenCommand> open_;
+  std::unique_ptr<PictureCommand> picture_;
 };
 
 }  // namespace pictavo::ui

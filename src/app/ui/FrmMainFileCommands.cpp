@@ -3,6 +3,7 @@
 #include "platform/ui/QtFileDialog.h"
 #include "icofile/ui/OpenCommand.h"
 #include "icofile/ui/SaveCommand.h"
+#include "picture/ui/PictureCommand.h"
 
 namespace pictavo::ui {
 
