@@ -28,7 +28,8 @@ struct MainWindowHarness {
   ScriptedMessageBoxes boxes;
   MemorySettingsStore store;
   RecordingLauncher launcher;
-  ScriptedFileDialog dialog;
+  ScriptedFileDialog dialog;         // dlgCommonDialog
+  ScriptedFileDialog pictureDialog;  // CommonDialog1
   std::unique_ptr<ui::FrmMain> window;
 
   explicit MainWindowHarness(ScreenMode mode = ScreenMode::Large) {
@@ -36,6 +37,7 @@ struct MainWindowHarness {
     state.setScreenMode(mode);
     ui::Services services{boxes, store, launcher};
     services.dlgCommonDialog = &dialog;
+    services.commonDialog1 = &pictureDialog;
     window = std::make_unique<ui::FrmMain>(state, services);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the main window was not exposed");
