@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "platform/AtomicFile.h"
 #include "platform/PathSeparator.h"
 #include "app/SettingsFile.h"
 
@@ -18,14 +19,39 @@ bool hasValue(const SettingsStore& store, const std::string& key) {
   return value && !value->empty();
 }
 
-// A settings file in the current folder wins; otherwise the folder a first run recorded.
-void findSettingsFile(Settings& settings, const SettingsStore& store) {
+bool holdsSettingsFile(const std::string& folder) {
   std::error_code ec;
-  if (std::filesystem::is_regular_file(settingsFilePath(settings), ec)) return;
+  return !folder.empty() &&
+         std::filesystem::is_regular_file(withTrailingSeparator(folder) + kSettingsFileName, ec);
+}
+
+// An installed program's own folder is not writable, so each user gets a copy of the
+// shipped file, which still says "Default User" and so leads into the first run.
+void seedUserFolder(const SettingsPlaces& places) {
+  const SettingsFileReading shipped = readSettingsFile(places.templateFile);
+  if (!shipped.ok()) throw LoadProblem(shipped.error);
+  std::error_code ec;
+  std::filesystem::create_directories(places.userFolder, ec);
+  std::string whyNot;
+  const std::string copy = withTrailingSeparator(places.userFolder) + kSettingsFileName;
+  if (!replaceFileAtomically(copy, formatSettingsText(shipped.fields), &whyNot)) throw LoadProblem(whyNot);
+}
+
+// A settings file in the current folder wins; then the folder a first run recorded;
+// then the program's own folder; then the per-user folder, seeded when it has none.
+void findSettingsFile(Settings& settings, const SettingsStore& store, const SettingsPlaces& places) {
+  if (holdsSettingsFile(settings.installDir)) return;
   const std::string recorded = store.value("InstallDir").value_or("");
-  // Without a recorded folder the current one stays, so a later rewrite has somewhere to go.
-  if (recorded.empty()) throw LoadProblem("no settings file and no recorded install folder");
-  settings.installDir = withTrailingSeparator(recorded);
+  for (const std::string& folder : {recorded, places.programFolder}) {
+    if (holdsSettingsFile(folder)) {
+      settings.installDir = withTrailingSeparator(folder);
+      return;
+    }
+  }
+  // Without any usable folder the current one stays, so a later rewrite has somewhere to go.
+  if (places.userFolder.empty()) throw LoadProblem("no settings file and no folder to keep one in");
+  if (!holdsSettingsFile(places.userFolder)) seedUserFolder(places);
+  settings.installDir = withTrailingSeparator(places.userFolder);
 }
 
 void readSettings(Settings& settings) {
@@ -57,11 +83,12 @@ void ignoringErrors(Step step) {
 }  // namespace
 
 bool loadSettings(Settings& settings, SettingsStore& store, MessageBoxes& boxes,
-                  const std::string& currentFolder, const std::function<void()>& associateIco) {
+                  const SettingsPlaces& places, const std::function<void()>& associateIco) {
+  const std::string& currentFolder = places.currentFolder;
   if (settings.installDir.empty()) settings.installDir = currentFolder;
   settings.installDir = withTrailingSeparator(settings.installDir);
   try {
-    findSettingsFile(settings, store);
+    findSettingsFile(settings, store, places);
     readSettings(settings);
     if (settings.user == kFirstRunUser)
       startFirstRun(settings, store, currentFolder, associateIco);

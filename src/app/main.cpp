@@ -5,12 +5,15 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "app/ui/AppIcon.h"
 #include "app/ui/AssociateIco.h"
 #include "app/ui/FrmMain.h"
 #include "platform/ui/QProcessLauncher.h"
 #include "platform/ui/QtMessageBoxes.h"
 #include "platform/ui/QtSettingsStore.h"
+#include "app/ui/InstallPaths.h"
 #include "app/ui/StartUp.h"
+#include "app/ui/UnattendedRun.h"
 
 namespace {
 
@@ -25,6 +28,8 @@ pictavo::ui::StartupContext describeSurroundings(const QApplication& app) {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     context.screenHeightPixels = screen->size().height();
   context.applicationsFolder = pictavo::ui::userApplicationsFolder();
+  context.userSettingsFolder = pictavo::ui::userSettingsFolder();
+  context.settingsTemplate = pictavo::ui::installedDataFolder(context.programPath) + "/pictav.ini";
   return context;
 }
 
@@ -45,6 +50,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Pictavo"));
   QCoreApplication::setApplicationName(QStringLiteral("Pictavo"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("pictavo"));
+  QApplication::setWindowIcon(pictavo::ui::pictavoIcon());
 
   pictavo::ProgramState state;
   pictavo::ui::QtMessageBoxes messages;
@@ -52,6 +59,7 @@ int main(int argc, char* argv[]) {
   pictavo::ui::QProcessLauncher launcher;
   const pictavo::ui::Services services{messages, store, launcher};
 
+  pictavo::ui::answerMessageBoxesWhenUnattended();
   auto window = pictavo::ui::startProgram(state, services, describeSurroundings(app));
   messages.setParent(window.get());
   scheduleScreenshot(*window);

@@ -45,11 +45,17 @@ std::string desktopExecProgram(const std::string& programFile) {
 std::string pictavoDesktopEntry(const std::string& programFile) {
   std::string mimeTypes;
   for (const std::string& type : icoMimeTypes()) mimeTypes += type + ";";
+  // The same entry as the installed one but for Exec, so that it can stand in for it.
   return "[Desktop Entry]\n"
          "Type=Application\n"
          "Name=Pictavo\n"
+         "GenericName=Icon Editor\n"
+         "Comment=Draw and edit 32 x 32 Windows icons\n"
+         "Icon=pictavo\n"
          "Exec=" + desktopExecProgram(programFile) + " %f\n"
          "MimeType=" + mimeTypes + "\n"
+         "Categories=Graphics;2DGraphics;RasterGraphics;\n"
+         "Keywords=icon;ico;favicon;pixel;editor;\n"
          "Terminal=false\n";
 }
 

@@ -31,7 +31,7 @@ struct Start {
   RecordingLauncher launcher;
   std::unique_ptr<ui::FrmMain> window;
   ui::StartupContext context{"/opt/pictavo/pictavo", "/opt/pictavo", "", folder.folder(), 768,
-                             folder.path("apps")};
+                             folder.path("apps"), "", ""};
 
   explicit Start(const std::string& ini) {
     if (!ini.empty()) writeFile(folder.path("pictav.ini"), ini);

@@ -1,10 +1,22 @@
 #include "app/ui/StartUp.h"
 
+#include <QFileInfo>
+
 #include "app/LoadSettings.h"
 #include "app/ui/AssociateIco.h"
 #include "app/ui/FrmMain.h"
 
 namespace pictavo::ui {
+namespace {
+
+// Only a program folder the user may write to can keep the settings file beside the
+// program (a build folder); an installed one is read-only.
+std::string writableFolder(const std::string& folder) {
+  const QFileInfo info(QString::fromStdString(folder));
+  return info.isDir() && info.isWritable() ? folder : std::string();
+}
+
+}  // namespace
 
 std::unique_ptr<FrmMain> startProgram(ProgramState& state, const Services& services,
                                       const StartupContext& context) {
@@ -12,7 +24,9 @@ std::unique_ptr<FrmMain> startProgram(ProgramState& state, const Services& servi
   state.settings.startupFile = context.commandLine;
   state.settings.versionTag = kVersionTag;
   state.iconSaved = true;
-  loadSettings(state.settings, services.store, services.messages, context.currentFolder, [&] {
+  const SettingsPlaces places{context.currentFolder, writableFolder(context.programPath),
+                              context.userSettingsFolder, context.settingsTemplate};
+  loadSettings(state.settings, services.store, services.messages, places, [&] {
     associateIco(services.messages, services.launcher, context.programFile, context.applicationsFolder);
   });
   state.busy = false;

@@ -17,6 +17,8 @@ struct StartupContext {
   std::string currentFolder;
   int screenHeightPixels = 768;
   std::string applicationsFolder;  // where a desktop entry goes
+  std::string userSettingsFolder;  // where the settings file lives when the program folder cannot hold it
+  std::string settingsTemplate;    // the settings file an installation ships
 };
 
 // Main: loads the settings, picks the layout from the screen height, loads and

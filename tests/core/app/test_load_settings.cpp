@@ -35,11 +35,13 @@ struct LoadSettingsTest : ::testing::Test {
   ScriptedMessageBoxes boxes;
   int questions = 0;
 
-  bool load(const std::string& folder) {
+  bool load(const std::string& folder, const std::string& programFolder = "", const std::string& userFolder = "",
+            const std::string& templateFile = "") {
     settings = Settings();
     store.written.clear();
     boxes = ScriptedMessageBoxes();
-    return loadSettings(settings, store, boxes, folder, [this] { ++questions; });
+    return loadSettings(settings, store, boxes, {folder, programFolder, userFolder, templateFile},
+                        [this] { ++questions; });
   }
   void expectIniProblemAndNothingStored() {
     ASSERT_EQ(boxes.shown().size(), 1u);
@@ -143,3 +145,59 @@ TEST_F(LoadSettingsTest, FailedFirstRunRewriteReportsAndStopsStoring) {
   EXPECT_EQ(readText(current + "/pictav.ini"), kFreshFile);
 }
 #endif
+
+// An installed program: no file in the current folder, a read-only program folder
+// (so none passed), the per-user folder seeded from the shipped file on the first run.
+TEST_F(LoadSettingsTest, WithoutAnyFileThePerUserFolderIsSeededFromTheShippedOne) {
+  const std::string shipped = install + "/pictav.ini", user = tmp.path("config/pictavo");
+  writeFile(shipped, kFreshFile);
+  EXPECT_TRUE(load(current, "", user, shipped));
+  EXPECT_EQ(questions, 1);
+  EXPECT_EQ(settings.installDir, user + "/");
+  EXPECT_EQ(readText(user + "/pictav.ini"),
+            "\" \",\"" + current + "/icons\",\"" + current + "\",\"1\",\"c5\",\"c6\",\"c7\",\"Version_20b\"\r\n");
+  EXPECT_EQ(readText(shipped), kFreshFile);
+  EXPECT_EQ(store.values["InstallDir"], user + "/");
+
+  // Later starts from anywhere find it through the store, or, with the store lost, directly.
+  for (bool storeLost : {false, true}) {
+    if (storeLost) store = RecordingStore();
+    EXPECT_TRUE(load(tmp.sub("elsewhere"), "", user, shipped));
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(settings.installDir, user + "/");
+    EXPECT_EQ(settings.iconDir, current + "/icons");
+  }
+}
+
+TEST_F(LoadSettingsTest, TheCurrentFolderAndTheRecordedOneComeBeforeTheProgramAndUserFolders) {
+  const std::string program = tmp.sub("program"), user = tmp.sub("user");
+  writeFile(program + "/pictav.ini", kAnnFile);
+  writeFile(user + "/pictav.ini", kBlankUserFile);
+  EXPECT_TRUE(load(current, program, user));
+  EXPECT_EQ(settings.installDir, program + "/");  // a build folder keeps its own file
+  EXPECT_EQ(settings.user, "Ann");
+
+  store.values["InstallDir"] = user;
+  EXPECT_TRUE(load(current, program, user));
+  EXPECT_EQ(settings.installDir, user + "/");
+
+  writeFile(current + "/pictav.ini", kAnnFile);
+  EXPECT_TRUE(load(current, program, user));
+  EXPECT_EQ(settings.installDir, current + "/");
+  EXPECT_EQ(questions, 0);
+}
+
+TEST_F(LoadSettingsTest, AMissingOrDamagedShippedFileIsReportedAndNothingIsSeeded) {
+  const std::string user = tmp.path("config/pictavo"), shipped = install + "/pictav.ini";
+  for (const std::string contents : {std::string(), std::string("\"Default User\",\"a\"\r\n")}) {
+    if (!contents.empty()) writeFile(shipped, contents);
+    EXPECT_FALSE(load(current, "", user, shipped)) << contents;
+    expectIniProblemAndNothingStored();
+    EXPECT_FALSE(fs::exists(user + "/pictav.ini"));
+  }
+  writeFile(tmp.path("config"), "a file where the configuration folder should be");
+  writeFile(shipped, kFreshFile);
+  EXPECT_FALSE(load(current, "", user, shipped));
+  expectIniProblemAndNothingStored();
+  EXPECT_EQ(questions, 0);
+}

@@ -45,8 +45,11 @@ TEST(IcoRegFile, OnlyYesToMakeDefaultGoesOn) {
 
 TEST(DesktopEntry, OpensIcoFilesWithTheProgram) {
   EXPECT_EQ(pictavoDesktopEntry("/usr/bin/pictavo"),
-            "[Desktop Entry]\nType=Application\nName=Pictavo\nExec=/usr/bin/pictavo %f\n"
-            "MimeType=image/vnd.microsoft.icon;image/x-icon;\nTerminal=false\n");
+            "[Desktop Entry]\nType=Application\nName=Pictavo\nGenericName=Icon Editor\n"
+            "Comment=Draw and edit 32 x 32 Windows icons\nIcon=pictavo\nExec=/usr/bin/pictavo %f\n"
+            "MimeType=image/vnd.microsoft.icon;image/x-icon;\n"
+            "Categories=Graphics;2DGraphics;RasterGraphics;\nKeywords=icon;ico;favicon;pixel;editor;\n"
+            "Terminal=false\n");
   EXPECT_EQ(xdgMimeDefaultArguments(),
             (std::vector<std::string>{"default", "pictavo.desktop", "image/vnd.microsoft.icon", "image/x-icon"}));
 }

@@ -1,0 +1,23 @@
+#include "app/ui/InstallPaths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#ifndef PICTAVO_DATA_FROM_BIN
+#define PICTAVO_DATA_FROM_BIN "../share/pictavo"
+#endif
+
+namespace pictavo::ui {
+
+std::string installedDataFolder(const std::string& programFolder) {
+  const QString relative = QStringLiteral(PICTAVO_DATA_FROM_BIN);
+  return QDir::cleanPath(QDir(QString::fromStdString(programFolder)).filePath(relative)).toStdString();
+}
+
+std::string userSettingsFolder() {
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (config.isEmpty()) return {};
+  return QDir(config).filePath(QStringLiteral("pictavo")).toStdString();
+}
+
+}  // namespace pictavo::ui

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace pictavo::ui {
+
+// The data folder of an installation (share/pictavo beside bin/), found from the
+// program's folder so that an installation may be moved as a whole.
+std::string installedDataFolder(const std::string& programFolder);
+
+// $XDG_CONFIG_HOME/pictavo, else ~/.config/pictavo: where an installed program, whose
+// own folder is read-only, keeps the settings file.
+std::string userSettingsFolder();
+
+}  // namespace pictavo::ui
