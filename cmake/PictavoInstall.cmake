@@ -53,7 +53,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# xdg-mime makes Pictavo the opener of .ico files; the dialogs are laid out for Liberation Sans.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation")
+# xdg-mime makes Pictavo the opener of .ico files; the dialogs are laid out for Liberation Sans;
+# libwmf draws the text of WMF pictures with the URW fonts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation, fonts-urw-base35")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

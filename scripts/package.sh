@@ -30,7 +30,8 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for f in ./usr/bin/pictavo ./usr/bin/pictavo-cli ./usr/share/pictavo/pictav.ini \
          ./usr/share/pictavo/win95ico.reg ./usr/share/applications/pictavo.desktop \
          ./usr/share/metainfo/org.pictavo.pictavo.metainfo.xml \
-         ./usr/share/icons/hicolor/48x48/apps/pictavo.png ./usr/share/man/man1/pictavo-cli.1.gz; do
+         ./usr/share/icons/hicolor/48x48/apps/pictavo.png ./usr/share/man/man1/pictavo-cli.1.gz \
+         ./usr/libexec/pictavo/pictavo-metafile; do
   grep -qx -- "$f" <<<"$contents" || problem "$f is not in the package"
 done
 depends=$(dpkg-deb -f "$deb" Depends)

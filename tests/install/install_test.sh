@@ -26,6 +26,9 @@ for f in bin/pictavo bin/pictavo-cli share/pictavo/pictav.ini share/pictavo/win9
          share/man/man1/pictavo.1.gz; do
   [[ -s "$prefix/$f" ]] || fail "not installed: $f"
 done
+if [[ -e "$build/pictavo-metafile" ]]; then
+  [[ -x "$prefix/libexec/pictavo/pictavo-metafile" ]] || fail "the metafile renderer is not installed"
+fi
 for size in 16 22 24 32 48 64 128 256; do
   png="$prefix/share/icons/hicolor/${size}x${size}/apps/pictavo.png"
   # Width and height: big-endian at bytes 16 to 23 of a PNG.

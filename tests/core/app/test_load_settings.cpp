@@ -189,7 +189,7 @@ TEST_F(LoadSettingsTest, TheCurrentFolderAndTheRecordedOneComeBeforeTheProgramAn
 
 TEST_F(LoadSettingsTest, AMissingOrDamagedShippedFileIsReportedAndNothingIsSeeded) {
   const std::string user = tmp.path("config/pictavo"), shipped = install + "/pictav.ini";
-  for (const std::string contents : {std::string(), std::string("\"Default User\",\"a\"\r\n")}) {
+  for (const std::string& contents : {std::string(), std::string("\"Default User\",\"a\"\r\n")}) {
     if (!contents.empty()) writeFile(shipped, contents);
     EXPECT_FALSE(load(current, "", user, shipped)) << contents;
     expectIniProblemAndNothingStored();
