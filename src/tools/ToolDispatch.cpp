@@ -63,6 +63,9 @@ void penTool(ProgramState& state, PointerKind, int, int, int column, int row) {
 
 void toolEvent(ProgramState& state, PointerKind kind, int button, int shift, int column, int row) {
   if (!isOnCanvas(column, row)) return;
+  // A press while a drag is open means its release was lost: that drag ends
+  // first, or its outline would be taken into the new snapshot.
+  if (kind == PointerKind::Press) endDrag(state);
   const ToolEntry& entry = entryFor(state.tool);
   if (entry.dragsShape && !admitDragEvent(state, kind, button)) return;
 

@@ -173,3 +173,25 @@ TEST(DragProtocol, InterruptionsNeverLeaveTheOutlineOrRestoreLater) {
   formMouseMove(s, kLeftButton, 0, xOf(14), yOf(14));
   EXPECT_EQ(s.canvas, drawn);
 }
+
+// A press while a drag is still open (its release lost) ends that drag as an
+// interruption would: every tool ends up as if the release had come, and no
+// selection outline is carried into the new drag's snapshot.
+TEST(DragProtocol, APressWhileADragIsOpenEndsThatDragFirst) {
+  for (const char* tool : {"Pointer", "Line", "Box", "BoxFill", "Circle", "CircleFill", "Paste", "Pen"})
+    for (int secondButton : {kLeftButton, kMiddleButton}) {
+      auto run = [&](bool releaseFirst) {
+        ProgramState s = stateWithTool(tool);
+        s.tools.clipboard.cells.at(0, 0) = Cell{rgb(0, 0, 255), 0};
+        toolEvent(s, PointerKind::Press, kLeftButton, 0, 17, 2);
+        toolEvent(s, PointerKind::Move, kLeftButton, 0, 1, 26);
+        if (releaseFirst) toolEvent(s, PointerKind::Release, kLeftButton, 0, 1, 26);
+        toolEvent(s, PointerKind::Press, secondButton, 0, 1, 6);
+        toolEvent(s, PointerKind::Release, secondButton, 0, 1, 6);
+        return s.canvas;
+      };
+      const Canvas interrupted = run(false);
+      EXPECT_EQ(interrupted, run(true)) << tool << " " << secondButton;
+      EXPECT_TRUE(cellsOf(interrupted, kMagenta).empty()) << tool;
+    }
+}
