@@ -79,7 +79,7 @@ bool runCellOperation(ProgramState& s, const std::string& option, ArgCursor& arg
   } else if (option == "--tool") {
     const std::string name = args.valueOf(option);
     if (!isToolName(name)) throw CliError(kUsageError, "unknown tool: " + name);
-    s.tool = name;
+    selectTool(s, name);  // as the menus do: a drag begun with another tool ends first
   } else if (option == "--merge") {
     const int merges = parseInt(args.valueOf(option), "merge count");
     if (merges < 0) throw CliError(kUsageError, "merge count must not be negative");

@@ -40,6 +40,9 @@ done <<'EOF'
 5,4 123456 --color 123456 --tool Box --drag 2,2:5,4 --undo --redo
 31,1 123456 --color 123456 --click 0,0 --rotate --slide-down
 0,0 123456 --color 123456 --click 0,0 --backup --new --restore
+20,20 123456 --color 123456 --tool Pointer --press 5,5 --move 10,10 --tool Pen --click 20,20
+5,5 tFFFFFF --tool Pointer --press 5,5 --move 10,10 --tool Pen --click 20,20
+5,2 tFFFFFF --tool Pointer --press 17,2 --move 1,26 --press 1,6 --release 1,6
 EOF
 
 # --- several icons in one file, extract
