@@ -8,6 +8,7 @@
 #include "app/ui/AppIcon.h"
 #include "app/ui/AssociateIco.h"
 #include "app/ui/FrmMain.h"
+#include "platform/AtomicFile.h"
 #include "platform/ui/QProcessLauncher.h"
 #include "platform/ui/QtMessageBoxes.h"
 #include "platform/ui/QtSettingsStore.h"
@@ -47,6 +48,7 @@ void scheduleScreenshot(pictavo::ui::FrmMain& window) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  pictavo::ignoreFileSizeLimitSignal();
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Pictavo"));
   QCoreApplication::setApplicationName(QStringLiteral("Pictavo"));

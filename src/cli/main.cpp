@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/CliCommands.h"
+#include "platform/AtomicFile.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ int dispatch(const std::string& command, pictavo::cli::ArgCursor& args) {
 
 int main(int argc, char** argv) {
   using namespace pictavo::cli;
+  pictavo::ignoreFileSizeLimitSignal();
   std::vector<std::string> words(argv + 1, argv + argc);
   if (words.empty()) {
     std::cerr << kUsage;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -103,6 +104,8 @@ int replaceFileAtomically(const std::string& path, const void* data, std::size_t
   }
   return 0;
 }
+
+void ignoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool replaceFileAtomically(const std::string& path, const std::string& content,
                            std::string* whyNot) {

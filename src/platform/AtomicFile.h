@@ -15,4 +15,9 @@ int replaceFileAtomically(const std::string& path, const void* data, std::size_t
 bool replaceFileAtomically(const std::string& path, const std::string& content,
                            std::string* whyNot = nullptr);
 
+// Called once at start-up by each program: a write past the file-size limit
+// then fails with "File too large" instead of killing the program, so the
+// writer can still remove its temporary file and report the failure.
+void ignoreFileSizeLimitSignal();
+
 }  // namespace pictavo

@@ -73,6 +73,11 @@ for args in "scan pipe.ico" "dump pipe.ico" "convert pipe.ico --dump" "scan /dev
   expect_eq "refusal of '$args'" "$? $(grep -c ' is not a regular file$' <<<"$err")" "2 1"
 done
 
+# --- a save past the file-size limit fails cleanly even where the limit's signal would kill
+printf 'old' > keep.ico
+err=$(env --default-signal=XFSZ sh -c 'ulimit -f 1; exec "$0" edit --rotate -o keep.ico --depth 24' "$CLI" 2>&1)
+expect_eq "save over the size limit" "$? $(grep -c 'File too large' <<<"$err") $(cat keep.ico) $(ls -A | grep -c '^\.keep')" "2 1 old 0"
+
 # --- independent reader
 if command -v icotool >/dev/null; then
   expect_eq "icotool reads 16" "$(icotool -l line16.ico)" "--icon --index=1 --width=32 --height=32 --bit-depth=4 --palette-size=16"
