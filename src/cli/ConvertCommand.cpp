@@ -27,10 +27,9 @@ SelectionRect parseSelection(const std::string& text) {
     start = comma + 1;
   }
   if (v[2] <= 0 || v[3] <= 0) throw CliError(kUsageError, "selection must have a positive size: " + text);
-  // Far beyond any picture, and keeps the sampling arithmetic inside int.
-  constexpr int kLimit = 1 << 24;
+  // The model would clamp these; a script is better told.
   for (int value : v)
-    if (value < -kLimit || value > kLimit) throw CliError(kUsageError, "selection out of range: " + text);
+    if (value < -kSamplingLimit || value > kSamplingLimit) throw CliError(kUsageError, "selection out of range: " + text);
   return {v[0], v[1], v[2], v[3]};
 }
 

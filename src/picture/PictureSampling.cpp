@@ -1,5 +1,7 @@
 #include "picture/PictureSampling.h"
 
+#include <algorithm>
+
 #include "canvas/Rounding.h"
 
 namespace pictavo {
@@ -34,7 +36,13 @@ Colour averageColours(Colour a, Colour b) {
              averageChannel(blueOf(a), blueOf(b)));
 }
 
-Colour sampleCell(const SelectionRect& rect, const PixelReader& readPixel, int column, int row) {
+SelectionRect clampedForSampling(const SelectionRect& rect) {
+  auto clamp = [](int v) { return std::clamp(v, -kSamplingLimit, kSamplingLimit); };
+  return {clamp(rect.left), clamp(rect.top), clamp(rect.width), clamp(rect.height)};
+}
+
+Colour sampleCell(const SelectionRect& selection, const PixelReader& readPixel, int column, int row) {
+  const SelectionRect rect = clampedForSampling(selection);
   const double width = rect.width, height = rect.height;
   const Axis across{width / kGridSize, width, rect.left + 1, 0.0};
   const Axis down{height / kGridSize, height, rect.top, 1.0};

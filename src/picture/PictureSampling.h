@@ -28,6 +28,14 @@ int averageChannel(int a, int b);
 // two without colour give none.
 Colour averageColours(Colour a, Colour b);
 
+// Selections reach at most this far from the origin in each value: far beyond any
+// picture, and it keeps every point's arithmetic inside int.
+constexpr int kSamplingLimit = 1 << 24;
+
+// The selection with left, top, width and height each clamped to +-kSamplingLimit;
+// sampling always works on this.
+SelectionRect clampedForSampling(const SelectionRect& rect);
+
 // The colour of one cell of the selection (column, row 0..31), read through `readPixel`.
 Colour sampleCell(const SelectionRect& rect, const PixelReader& readPixel, int column, int row);
 

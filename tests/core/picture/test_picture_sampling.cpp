@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -63,4 +64,23 @@ TEST(PictureSampling, PointsOutsideTheWindowGiveTransparentWhiteCells) {
   PixelReader partly = [](int x, int) { return x <= 600 ? rgb(200, 0, 0) : kNoColour; };
   EXPECT_EQ(sampleCell({0, 0, 640, 640}, partly, 30, 3), rgb(200, 0, 0));  // base x 601 is outside
   EXPECT_EQ(sampleCell({0, 0, 640, 640}, [](int, int) { return kNoColour; }, 4, 4), kNoColour);
+}
+
+// Selections far past any picture are clamped by the sampling itself, so the
+// point arithmetic never overflows (the sanitizer build aborts if it does).
+TEST(PictureSampling, ExtremeSelectionsAreClampedNotOverflowed) {
+  constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+  constexpr int L = kSamplingLimit;
+  const std::pair<SelectionRect, SelectionRect> cases[] = {
+      {{kMax, kMax, kMax, kMax}, {L, L, L, L}},
+      {{kMin, kMin, kMax, kMax}, {-L, -L, L, L}},
+      {{kMax - 40, 0, 64, kMin}, {L, 0, 64, -L}},
+      {{-L - 1, L + 1, L + 1, 640}, {-L, L, L, 640}},
+      {{-L, 5, L, 64}, {-L, 5, L, 64}}};
+  for (const auto& [extreme, clamped] : cases) {
+    const SelectionRect c = clampedForSampling(extreme);
+    EXPECT_EQ((std::vector<int>{c.left, c.top, c.width, c.height}),
+              (std::vector<int>{clamped.left, clamped.top, clamped.width, clamped.height}));
+    EXPECT_EQ(readsFor(extreme), readsFor(clamped));
+  }
 }
