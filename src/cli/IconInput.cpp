@@ -8,12 +8,13 @@
 
 namespace pictavo::cli {
 
-void scanOrFail(ProgramState& state, const std::string& file) {
+ScanOutcome scanOrFail(ProgramState& state, const std::string& file) {
   state.ico.openPath = file;
   const ScanOutcome scan = scanIcons(state.ico);
   if (scan.status == ScanStatus::Unreadable) throw CliError(kBadInput, scan.message);
   if (state.ico.iconCount == 0)
     throw CliError(kNothingFound, "no 32 x 32 icons found in " + file);
+  return scan;
 }
 
 void loadIconOrFail(ProgramState& state, const std::string& file, int index) {

@@ -2,11 +2,12 @@
 #include <string>
 
 #include "app/ProgramState.h"
+#include "icofile/IconScanner.h"
 
 namespace pictavo::cli {
 
 // Scans `file` for icons as Open does; throws CliError when unreadable (2) or empty (3).
-void scanOrFail(ProgramState& state, const std::string& file);
+ScanOutcome scanOrFail(ProgramState& state, const std::string& file);
 
 // Scans `file` and puts icon `index` on the canvas as Open would.
 void loadIconOrFail(ProgramState& state, const std::string& file, int index);

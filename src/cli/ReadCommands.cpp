@@ -46,7 +46,7 @@ int runScan(ArgCursor& args) {
   const std::string file = args.next();
   if (!args.done()) throw CliError(kUsageError, "unexpected argument: " + args.peek());
   ProgramState state;
-  scanOrFail(state, file);
+  const ScanOutcome scan = scanOrFail(state, file);
   RegularFileOpening opening;
   const FileHandle in = openForReading(file, &opening);
   if (!in) throw CliError(kBadInput, whyNotOpened(file, opening));
@@ -58,6 +58,7 @@ int runScan(ArgCursor& args) {
               << bitCountAt(in.get(), fileOffset) << '\n';
   }
   std::cout << "found " << state.ico.iconCount << '\n';
+  if (scan.status == ScanStatus::ListFull) std::cerr << "pictavo-cli: " << scan.message << '\n';
   return kOk;
 }
 

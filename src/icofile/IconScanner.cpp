@@ -81,14 +81,15 @@ class Scan {
   }
 
  private:
+  // False for a header that cannot be listed: the list is then known to be short.
   bool record(std::int64_t position) {
     std::int64_t rec = position / kScanRecordSize + 1;
-    if (rec > std::numeric_limits<std::int32_t>::max()) return false;
+    if (rec > std::numeric_limits<std::int32_t>::max() || ico_.iconCount == kMaxFoundIcons) return false;
     int n = ico_.iconCount;
     ico_.iconRecord[n] = static_cast<std::int32_t>(rec);
     ico_.iconOffset[n] = static_cast<std::int32_t>(position % kScanRecordSize);
     ico_.iconCount = n + 1;
-    return ico_.iconCount < kMaxFoundIcons;
+    return true;
   }
 
   IcoState& ico_;
@@ -134,7 +135,9 @@ ScanOutcome scanIcons(IcoState& ico, const ScanProgress& progress, const ScanOpt
     const std::size_t starts = filled > kLookahead ? filled - kLookahead : 0;
     switch (scan.searchReporting(buffer.data(), starts, base)) {
       case SearchEnd::Cancelled: return {ScanStatus::Cancelled, {}};
-      case SearchEnd::Full: return {ScanStatus::ListFull, {}};
+      case SearchEnd::Full:
+        return {ScanStatus::ListFull, "Only the first " + std::to_string(ico.iconCount) +
+                                          " icons found in " + path + " are listed"};
       case SearchEnd::Done: break;
     }
     if (last) break;

@@ -15,13 +15,16 @@ using ScanProgress = std::function<bool(double percent)>;
 enum class ScanStatus {
   Completed,   // whole file scanned
   Cancelled,   // progress returned false; what was found before is kept
-  ListFull,    // stopped at kMaxFoundIcons entries (or past record 2^31 - 1), all kept
-  Unreadable,  // the file could not be measured, opened or read; list emptied
+  ListFull,    // a header found that the list cannot hold (past kMaxFoundIcons entries or
+               // record 2^31 - 1): the scan stopped there, every earlier entry kept
+  Unreadable,  // the file could not be opened or read, or is not a regular file; list emptied
 };
 
 struct ScanOutcome {
   ScanStatus status = ScanStatus::Completed;
-  std::string message;  // for Unreadable: names the file and the reason
+  // For Unreadable: names the file and the reason. For ListFull: that only the
+  // entries listed are offered.
+  std::string message;
 };
 
 struct ScanOptions {

@@ -66,6 +66,14 @@ for entry in "0 --help" "1" "1 frobnicate" "1 edit --no-such-operation --dump" "
   expect_eq "exit of '$args'" $? "$want"
 done
 
+# --- more headers than the list holds: the first 4097 listed, and said so
+for n in 4097 4098; do
+  for ((i = 0; i < n; i++)); do printf '(\0\0\0 \0\0\0@\0\0\0\1\0'; done > many$n.bin
+  err=$("$CLI" scan many$n.bin 2>&1 >out.txt)
+  expect_eq "scan of $n headers" "$(tail -1 out.txt) [$err]" \
+    "found 4097 [$([[ $n == 4098 ]] && echo "pictavo-cli: Only the first 4097 icons found in many$n.bin are listed")]"
+done
+
 # --- pipes and devices are refused by name, not read until they end
 mkfifo pipe.ico
 for args in "scan pipe.ico" "dump pipe.ico" "convert pipe.ico --dump" "scan /dev/zero" "count /dev/zero"; do

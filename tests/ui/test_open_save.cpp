@@ -143,6 +143,20 @@ class TestOpenSave : public QObject {
     }
   }
 
+  // The list holds 4097; a file with more says that only those are offered.
+  void moreIconsThanTheListHoldsAreSaidToBeCutShort() {
+    for (int headers : {4097, 4098}) {
+      std::string file;
+      for (int n = 0; n < headers; ++n) file.append(kIconSignature.begin(), kIconSignature.end());
+      writeFile(tmp_.path("many.bin"), file);
+      FileCommandRig rig;
+      rig.openFile(tmp_.path("many.bin"));
+      QCOMPARE(chooserCount(rig), QStringLiteral("4097"));
+      QCOMPARE(rig.lastSaid("Only the first 4097 icons found in " + tmp_.path("many.bin") + " are listed"),
+               headers == 4098);
+    }
+  }
+
   void selectScrollAndConfirm() {
     writeIconSet(tmp_.path("fifty.ico"), 50);
     FileCommandRig rig;

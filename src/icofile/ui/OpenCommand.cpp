@@ -97,6 +97,7 @@ OpenCommand::Offered OpenCommand::scanAndOffer() {
     loadSingleIcon();
   else
     showIconChooser();
+  if (lastScan_.status == ScanStatus::ListFull) report(lastScan_.message, MessageIcon::Information);
   return Offered::Icons;
 }
 

@@ -96,15 +96,21 @@ TEST_P(ScanBlocks, ProgressOncePerRecordBegunAndCancelKeepsEarlierFinds) {
   EXPECT_EQ(ico.iconCount, 0);
 }
 
+// A full list is reported only when a header had to be left out.
 TEST_P(ScanBlocks, StopsAtTheListsCapacityKeepingEveryEntry) {
-  Bytes file;
-  for (int n = 0; n < kMaxFoundIcons + 20; ++n) {
-    place(file, file.size(), signature());
-    file.push_back(static_cast<std::uint8_t>(n));
+  for (int headers : {kMaxFoundIcons + 20, kMaxFoundIcons + 1, kMaxFoundIcons}) {
+    Bytes file;
+    for (int n = 0; n < headers; ++n) {
+      place(file, file.size(), signature());
+      file.push_back(static_cast<std::uint8_t>(n));
+    }
+    const ScanOutcome outcome = scan(file);
+    EXPECT_EQ(outcome.status, headers > kMaxFoundIcons ? ScanStatus::ListFull : ScanStatus::Completed) << headers;
+    EXPECT_EQ(outcome.message,
+              headers > kMaxFoundIcons ? "Only the first 4097 icons found in " + ico.openPath + " are listed" : "");
+    ASSERT_EQ(ico.iconCount, kMaxFoundIcons);
+    EXPECT_EQ(listOf(ico).back(), at(std::int64_t(kMaxFoundIcons - 1) * 15));
   }
-  EXPECT_EQ(scan(file).status, ScanStatus::ListFull);
-  ASSERT_EQ(ico.iconCount, kMaxFoundIcons);
-  EXPECT_EQ(listOf(ico).back(), at(std::int64_t(kMaxFoundIcons - 1) * 15));
 }
 
 INSTANTIATE_TEST_SUITE_P(BlockSizes, ScanBlocks, ::testing::Values(1, 2, 256));
