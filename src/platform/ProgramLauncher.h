@@ -19,6 +19,11 @@ class ProgramLauncher {
  public:
   virtual ~ProgramLauncher() = default;
   virtual LaunchResult run(const std::string& program, const std::vector<std::string>& arguments) = 0;
+  // Starts a program that stays open on its own (a settings window) without
+  // waiting for it; false when it could not be started.
+  virtual bool startDetached(const std::string& program, const std::vector<std::string>& arguments) {
+    return run(program, arguments).started;
+  }
 };
 
 }  // namespace pictavo

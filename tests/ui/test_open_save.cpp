@@ -9,6 +9,7 @@
 #include "icofile/IcoFormat.h"
 #include "icofile/IcoWriter.h"
 #include "icofile/IconDecoder.h"
+#include "platform/FolderPaths.h"
 #include "support/IconFileFixtures.h"
 #include "tools/Commands.h"
 
@@ -78,7 +79,7 @@ class TestOpenSave : public QObject {
     QCOMPARE(rig.state.canvas, whiteUnderTransparent(numberedCanvas(0)));
     QCOMPARE(rig.state.preview.pixel(0, 0), numberedCanvas(0).cell(1).colour);
     QVERIFY(rig.state.iconSaved && rig.state.ico.openedFromFile && !rig.state.busy);
-    QCOMPARE(ui::folderOfPickedFile("/app.ico"), std::string("/"));
+    QCOMPARE(folderOfPickedFile("/app.ico"), std::string("/"));
   }
 
   // Cancel; Yes then the chooser closed (the Open ends as after Cancel); Yes and saved.

@@ -25,6 +25,7 @@ struct Services {
   // The main window's two file dialogs; left null, the platform's own are used.
   FileDialog* dlgCommonDialog = nullptr;
   FileDialog* commonDialog1 = nullptr;
+  FileDialog* optionsDialog = nullptr;  // the Options dialog's CommonDialog1
 };
 
 }  // namespace pictavo::ui

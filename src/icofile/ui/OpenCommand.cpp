@@ -1,6 +1,6 @@
 #include "icofile/ui/OpenCommand.h"
 
-#include "platform/PathSeparator.h"
+#include "platform/FolderPaths.h"
 #include "icofile/IconDecoder.h"
 #include "icofile/ui/Form4.h"
 #include "icofile/ui/SaveCommand.h"
@@ -13,17 +13,7 @@ constexpr const char* kSaveBeforeOpenTitle = "Save Changes Before Open?";
 constexpr const char* kSaveBeforeOpenText =
     "Would you like to save changes to your current icon before continuing?";
 
-bool isSeparator(char c) { return c == kPathSeparator || c == '/'; }
-
 }  // namespace
-
-std::string folderOfPickedFile(const std::string& path) {
-  std::size_t end = path.size();
-  while (end > 0 && !isSeparator(path[end - 1])) --end;
-  if (end == 0) return {};
-  // The root keeps its separator; "C:\app.ico" gives "C:".
-  return end == 1 ? path.substr(0, 1) : path.substr(0, end - 1);
-}
 
 OpenCommand::OpenCommand(const FileCommandHost& host, SaveCommand& save) : host_(host), save_(save) {}
 

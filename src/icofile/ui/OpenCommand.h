@@ -14,10 +14,6 @@ class WaitForm;
 constexpr const char* kOpenFilter = "Icon Files (*.ic*;*.dll;*.exe)|*.ic*;*.dll;*.exe";
 constexpr const char* kNoIconsMessage = "There were no icons in the file you selected";
 
-// LastIconDir for a file picked in the Open dialog: its folder without the
-// final separator; a file in the root gives the root ("C:" on a drive's root).
-std::string folderOfPickedFile(const std::string& path);
-
 // The Open command and the start-up open: scan a file, then load its only
 // icon or offer all of them in the chooser.
 class OpenCommand {

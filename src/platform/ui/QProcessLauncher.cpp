@@ -36,4 +36,11 @@ LaunchResult QProcessLauncher::run(const std::string& program,
   return result;
 }
 
+bool QProcessLauncher::startDetached(const std::string& program,
+                                     const std::vector<std::string>& arguments) {
+  QStringList args;
+  for (const std::string& a : arguments) args << QString::fromStdString(a);
+  return QProcess::startDetached(QString::fromStdString(program), args);
+}
+
 }  // namespace pictavo::ui

@@ -7,6 +7,7 @@ namespace pictavo::ui {
 class QProcessLauncher : public ProgramLauncher {
  public:
   LaunchResult run(const std::string& program, const std::vector<std::string>& arguments) override;
+  bool startDetached(const std::string& program, const std::vector<std::string>& arguments) override;
 };
 
 }  // namespace pictavo::ui

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "platform/FolderPaths.h"
+
 namespace pictavo::ui {
 
 QString qtNameFilter(const std::string& filter) {
@@ -32,7 +34,9 @@ std::string QtFileDialog::run(Mode mode) {
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilter(qtNameFilter(filter()));
-  if (!initDir().empty()) dialog.setDirectory(QString::fromStdString(initDir()));
+  // A start folder that no longer exists (or was typed wrong in Options) opens its nearest parent.
+  const std::string startFolder = nearestExistingFolder(initDir());
+  if (!startFolder.empty()) dialog.setDirectory(QString::fromStdString(startFolder));
   if (!fileName().empty()) dialog.selectFile(QString::fromStdString(fileName()));
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList chosen = dialog.selectedFiles();

@@ -41,6 +41,7 @@ struct RecordingLauncher : ProgramLauncher {
   struct Call {
     std::string program;
     std::vector<std::string> arguments;
+    bool detached = false;
   };
   LaunchResult result{true, 0, ""};
   std::vector<Call> calls;
@@ -48,6 +49,10 @@ struct RecordingLauncher : ProgramLauncher {
   LaunchResult run(const std::string& program, const std::vector<std::string>& arguments) override {
     calls.push_back({program, arguments});
     return result;
+  }
+  bool startDetached(const std::string& program, const std::vector<std::string>& arguments) override {
+    calls.push_back({program, arguments, true});
+    return result.started;
   }
 };
 

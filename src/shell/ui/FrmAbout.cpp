@@ -1,0 +1,43 @@
+#include "shell/ui/FrmAbout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+#include "icofile/ui/FormControls.h"
+
+namespace pictavo::ui {
+
+FrmAbout::FrmAbout(QWidget* owner) : QWidget(owner, Qt::Window) {
+  setObjectName(QStringLiteral("frmAbout"));
+  setWindowTitle(QStringLiteral("About Pictavo"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFont(dialogFont(font()));
+  setFixedSize(345, 153);
+
+  QIcon icon = owner ? owner->window()->windowIcon() : QIcon();
+  if (icon.isNull()) icon = QApplication::windowIcon();
+  auto* picIcon = new QLabel(this);
+  picIcon->setObjectName(QStringLiteral("picIcon"));
+  picIcon->setGeometry(16, 16, 32, 32);
+  picIcon->setPixmap(icon.pixmap(32, 32));
+
+  auto* title = placeLabel(this, "lblTitle", QStringLiteral("Pictavo"), QRect(72, 12, 257, 29), true);
+  QFont big = title->font();
+  big.setPixelSize(22);
+  title->setFont(big);
+  placeLabel(this, "lblVersion", QStringLiteral("Version 2.0"), QRect(72, 44, 257, 17));
+  auto* description = placeLabel(this, "lblDescription",
+                                 QStringLiteral("An editor for 32 x 32 Windows icons: draw them, open them "
+                                                "from .ico, .exe and .dll files, make them from pictures "
+                                                "and save them in 16, 256 or 24-bit colour."),
+                                 QRect(72, 68, 257, 45));
+  description->setWordWrap(true);
+  auto* ok = placeButton(this, "cmdOK", QStringLiteral("OK"), QRect(240, 116, 89, 25));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
+}
+
+void FrmAbout::cmdOK_Click() { close(); }
+
+}  // namespace pictavo::ui
