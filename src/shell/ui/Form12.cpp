@@ -12,7 +12,7 @@
 namespace pictavo::ui {
 namespace {
 
-constexpr int kTextWidth = 480;
+constexpr int kTextWidth = 560;
 constexpr const char* kNoRegistryNeeded =
     "Not needed here: this desktop always shows icons in all their colours.";
 constexpr const char* kNoDisplaySettings =
@@ -72,6 +72,7 @@ Form12::Form12(const HelpWindows& windows)
       "1. Click the following button to attempt to modify the registry. If it was successfull you "
       "will receive a message stating that the information has been added to the registry."));
   command1_ = placeButton(this, "Command1", QStringLiteral("Enable Full Color Icons"), QRect(0, 0, 161, 25));
+  command1_->setFixedSize(171, 25);
   connect(command1_, &QPushButton::clicked, this, &Form12::Command1_Click);
   layout->addWidget(command1_, 0, Qt::AlignLeft);
   layout->addWidget(text(this, "You will have to reboot your system before the changes will take effect."));
@@ -92,6 +93,7 @@ Form12::Form12(const HelpWindows& windows)
   step1Text->setFixedWidth(kTextWidth - 97);
   step1->addWidget(step1Text);
   command2_ = placeButton(this, "Command2", QStringLiteral("Display"), QRect(0, 0, 89, 25));
+  command2_->setFixedSize(89, 25);
   connect(command2_, &QPushButton::clicked, this, &Form12::Command2_Click);
   step1->addWidget(command2_, 0, Qt::AlignTop);
   layout->addLayout(step1);
@@ -108,6 +110,7 @@ Form12::Form12(const HelpWindows& windows)
     layout->addWidget(text(this, step));
 
   auto* close = placeButton(this, "Command3", QStringLiteral("Close"), QRect(0, 0, 89, 25));
+  close->setFixedSize(89, 25);
   connect(close, &QPushButton::clicked, this, &Form12::Command3_Click);
   layout->addWidget(close, 0, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -13,7 +13,7 @@ FrmAbout::FrmAbout(QWidget* owner) : QWidget(owner, Qt::Window) {
   setWindowTitle(QStringLiteral("About Pictavo"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(dialogFont(font()));
-  setFixedSize(345, 153);
+  setFixedSize(345, 177);
 
   QIcon icon = owner ? owner->window()->windowIcon() : QIcon();
   if (icon.isNull()) icon = QApplication::windowIcon();
@@ -27,13 +27,14 @@ FrmAbout::FrmAbout(QWidget* owner) : QWidget(owner, Qt::Window) {
   big.setPixelSize(22);
   title->setFont(big);
   placeLabel(this, "lblVersion", QStringLiteral("Version 2.0"), QRect(72, 44, 257, 17));
-  auto* description = placeLabel(this, "lblDescription",
-                                 QStringLiteral("An editor for 32 x 32 Windows icons: draw them, open them "
-                                                "from .ico, .exe and .dll files, make them from pictures "
-                                                "and save them in 16, 256 or 24-bit colour."),
-                                 QRect(72, 68, 257, 45));
+  auto* description = new QLabel(QStringLiteral("An editor for 32 x 32 Windows icons: draw them, open "
+                                                 "them from .ico, .exe and .dll files, make them from "
+                                                 "pictures and save them in 16, 256 or 24-bit colour."),
+                                  this);
+  description->setObjectName(QStringLiteral("lblDescription"));
   description->setWordWrap(true);
-  auto* ok = placeButton(this, "cmdOK", QStringLiteral("OK"), QRect(240, 116, 89, 25));
+  description->setGeometry(72, 68, 257, 60);
+  auto* ok = placeButton(this, "cmdOK", QStringLiteral("OK"), QRect(240, 140, 89, 25));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
 }

@@ -1,6 +1,9 @@
 #include "shell/ui/HelpPage.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <algorithm>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -11,8 +14,15 @@
 namespace pictavo::ui {
 namespace {
 
-constexpr int kTextWidth = 460;
-constexpr int kLongestPage = 430;  // taller pages scroll, so they fit a 640 x 480 screen
+constexpr int kTextWidth = 560;
+constexpr int kLongestPage = 480;
+constexpr int kScreenRoom = 110;  // title bar, buttons and margins
+
+// Taller pages scroll, so that they fit the screen (640 x 480 included).
+int tallestTopics(const QWidget* owner) {
+  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  return screen ? std::min(kLongestPage, screen->availableGeometry().height() - kScreenRoom) : kLongestPage;
+}
 
 const char* pageName(int number) {
   static const char* names[] = {"Form5", "Form6", "Form7", "Form8"};
@@ -29,14 +39,15 @@ HelpPage::HelpPage(const HelpWindows& windows, int number)
   auto* layout = new QVBoxLayout(this);
   QWidget* topics = buildTopics();
   const int height = topics->layout()->heightForWidth(kTextWidth);
-  if (height > kLongestPage) {
+  const int tallest = tallestTopics(windows.host().owner);
+  if (height > tallest) {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("Topics"));
     scroll->setWidget(topics);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFixedSize(kTextWidth + scroll->verticalScrollBar()->sizeHint().width(), kLongestPage);
+    scroll->setFixedSize(kTextWidth + scroll->verticalScrollBar()->sizeHint().width(), tallest);
     layout->addWidget(scroll);
   } else {
     topics->setParent(this);

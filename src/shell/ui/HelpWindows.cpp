@@ -19,6 +19,7 @@ HelpWindow::HelpWindow(QWidget* owner, const char* name, const QString& caption)
 }
 
 void HelpWindow::showInFront() {
+  ++frontRequests_;
   show();
   raise();
   activateWindow();

@@ -34,12 +34,15 @@ class HelpWindow : public QWidget {
   bool isLoaded() const { return loaded_; }
   // Brings an already shown window to the front.
   void showInFront();
+  // How often it was asked to come to the front; window managers may refuse it.
+  int frontRequests() const { return frontRequests_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   bool loaded_ = true;
+  int frontRequests_ = 0;
 };
 
 // Opens and finds the help windows, loading each on first show.

@@ -30,6 +30,7 @@ struct MainWindowHarness {
   RecordingLauncher launcher;
   ScriptedFileDialog dialog;         // dlgCommonDialog
   ScriptedFileDialog pictureDialog;  // CommonDialog1
+  ScriptedFileDialog optionsDialog;  // the Options dialog's Browse
   std::unique_ptr<ui::FrmMain> window;
 
   explicit MainWindowHarness(ScreenMode mode = ScreenMode::Large) {
@@ -38,6 +39,7 @@ struct MainWindowHarness {
     ui::Services services{boxes, store, launcher};
     services.dlgCommonDialog = &dialog;
     services.commonDialog1 = &pictureDialog;
+    services.optionsDialog = &optionsDialog;
     window = std::make_unique<ui::FrmMain>(state, services);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the main window was not exposed");
