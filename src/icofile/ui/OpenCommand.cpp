@@ -1,6 +1,5 @@
 #include "icofile/ui/OpenCommand.h"
 
-#include "platform/FolderPaths.h"
 #include "icofile/IconDecoder.h"
 #include "icofile/ui/Form4.h"
 #include "icofile/ui/SaveCommand.h"

@@ -4,6 +4,7 @@
 
 #include "icofile/IconScanner.h"
 #include "icofile/ui/FileCommandHost.h"
+#include "platform/FolderPaths.h"  // folderOfPickedFile, for the commands that remember a folder
 
 namespace pictavo::ui {
 
