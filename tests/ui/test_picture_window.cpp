@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPainter>
+#include <sys/stat.h>
 
 #include "picture/ui/PictureCommand.h"
 #include "picture/ui/PictureForm.h"
@@ -98,6 +99,13 @@ class PictureWindowTest : public QObject {
     QCOMPARE(fresh.boxes.shown().back().text + "|" + fresh.boxes.shown().back().title,
              std::string("      Invalid Picture Format|Invalid Picture Format"));
     QVERIFY(fresh.state.iconSaved && !fresh.state.busy);
+
+    // A pipe named like a picture is refused at once, saying what it is.
+    const std::string pipe = fresh.tmp.path("pipe.jpg");
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    QVERIFY(!fresh.open(QImage(), "pipe.jpg"));
+    QCOMPARE(fresh.boxes.shown().back().text, pipe + " is not a regular file");
+    QVERIFY(!fresh.state.busy);
   }
 
   // Fit, proportions, natural size again, and a maximised window.

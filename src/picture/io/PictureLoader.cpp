@@ -80,7 +80,7 @@ LoadedPicture loadPicture(const QString& path) {
   if (!type) return refused(QStringLiteral("not a convertible picture type"));
   // Pipes and devices are refused rather than waited on.
   const RegularFileOpening opened = openRegularFile(QFile::encodeName(path).toStdString());
-  if (!opened.ok()) return refused(QString::fromStdString(opened.error));
+  if (!opened.ok()) return {QImage(), QString::fromStdString(opened.error), true};
   QFile file;
   if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(opened.fd);

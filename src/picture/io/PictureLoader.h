@@ -10,6 +10,8 @@ namespace pictavo {
 struct LoadedPicture {
   QImage image;
   QString error;
+  // The path itself was refused (a pipe, a device, no permission) rather than its content.
+  bool fileRefused = false;
   bool ok() const { return !image.isNull(); }
   // In pixels; for metafiles the size their header declares at 96 dpi.
   QSize naturalSize() const { return image.size(); }

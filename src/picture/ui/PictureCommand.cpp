@@ -62,7 +62,9 @@ void PictureCommand::OpenPicture() {
 
   const LoadedPicture loaded = loadPicture(QString::fromStdString(picturePath_));
   if (!loaded.ok()) {
-    host_.messages.show(kInvalidPictureText, kInvalidPictureTitle, Buttons::Ok);
+    // A path that is no file at all says so; anything else is a bad picture.
+    const std::string text = loaded.fileRefused ? loaded.error.toStdString() : kInvalidPictureText;
+    host_.messages.show(text, kInvalidPictureTitle, Buttons::Ok);
     return;
   }
   PictureForm* form = reusableForm();
