@@ -14,6 +14,9 @@ if [[ "${1:-}" == "--test" ]]; then
 elif [[ "${1:-}" == "--package" ]]; then
   # cpack's .deb generator: dpkg-shlibdeps works out the dependencies, file finds the programs.
   packages+=(dpkg-dev file)
+elif [[ "${1:-}" == "--fuzz" ]]; then
+  # libFuzzer comes with clang's runtime libraries.
+  packages+=(clang libclang-rt-14-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do

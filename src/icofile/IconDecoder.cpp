@@ -1,5 +1,6 @@
 #include "icofile/IconDecoder.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -70,7 +71,7 @@ void whitenTransparent(IcoState& ico) {
 
 DecodeStatus decodeIconImage(const std::uint8_t* data, std::size_t size, IcoState& ico) {
   ImageBytes b{};
-  std::memcpy(b.data(), data, std::min(size, b.size()));
+  if (size > 0) std::memcpy(b.data(), data, std::min(size, b.size()));
   const int bits = b[14];
   if (b[0] != kImageHeaderSize || !(bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32)) {
     blank(ico);
@@ -91,14 +92,35 @@ DecodeStatus decodeIconImage(const std::uint8_t* data, std::size_t size, IcoStat
   return DecodeStatus::Decoded;
 }
 
+namespace {
+
+bool isFound(const IcoState& ico, int k) { return k >= 0 && k < ico.iconCount; }
+
+DecodeOutcome noSuchIcon(IcoState& ico, int k, const std::string& source) {
+  blank(ico);
+  return {DecodeStatus::NotDecodable, "There is no icon " + std::to_string(k) + " in " + source};
+}
+
+// Where the header of found icon k starts, as a byte offset.
+std::int64_t positionOf(const IcoState& ico, int k) {
+  return (static_cast<std::int64_t>(ico.iconRecord[k]) - 1) * kScanRecordSize + ico.iconOffset[k];
+}
+
+// Both readers end here: the image's bytes from its header on, as many as there are.
+DecodeOutcome decodeFound(IcoState& ico, const std::uint8_t* data, std::size_t size,
+                          std::int64_t position, const std::string& source) {
+  if (decodeIconImage(data, size, ico) != DecodeStatus::Decoded)
+    return {DecodeStatus::NotDecodable,
+            "The icon at byte " + std::to_string(position) + " of " + source + " cannot be read"};
+  return {};
+}
+
+}  // namespace
+
 DecodeOutcome loadTempIco(IcoState& ico, int k) {
   const std::string& path = ico.openPath;
-  if (k < 0 || k >= ico.iconCount) {
-    blank(ico);
-    return {DecodeStatus::NotDecodable, "There is no icon " + std::to_string(k) + " in " + path};
-  }
-  const std::int64_t position =
-      (static_cast<std::int64_t>(ico.iconRecord[k]) - 1) * kScanRecordSize + ico.iconOffset[k];
+  if (!isFound(ico, k)) return noSuchIcon(ico, k, path);
+  const std::int64_t position = positionOf(ico, k);
   ImageBytes bytes{};
   std::size_t got = 0;
   RegularFileOpening opening;
@@ -114,10 +136,15 @@ DecodeOutcome loadTempIco(IcoState& ico, int k) {
     blank(ico);
     return {DecodeStatus::Unreadable, describeFileError("Could not read", path, err)};
   }
-  if (decodeIconImage(bytes.data(), got, ico) != DecodeStatus::Decoded)
-    return {DecodeStatus::NotDecodable,
-            "The icon at byte " + std::to_string(position) + " of " + path + " cannot be read"};
-  return {};
+  return decodeFound(ico, bytes.data(), got, position, path);
+}
+
+DecodeOutcome loadTempIcoFromMemory(IcoState& ico, int k, const std::uint8_t* data, std::size_t size) {
+  const std::string source = "the data in memory";
+  if (!isFound(ico, k)) return noSuchIcon(ico, k, source);
+  const std::int64_t position = positionOf(ico, k);
+  const std::size_t start = static_cast<std::size_t>(std::min<std::int64_t>(position, std::int64_t(size)));
+  return decodeFound(ico, data + start, size - start, position, source);
 }
 
 void moveTempIco2Pixel(const IcoState& ico, Canvas& canvas) {

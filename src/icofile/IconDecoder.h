@@ -28,6 +28,10 @@ DecodeStatus decodeIconImage(const std::uint8_t* data, std::size_t size, IcoStat
 // LoadTempIco: decodes found icon k (0..iconCount - 1) of ico.openPath.
 DecodeOutcome loadTempIco(IcoState& ico, int k);
 
+// The same for found icon k of a scan of the bytes data[0, size) in memory;
+// bytes past `size` read as zero, as past the end of a file.
+DecodeOutcome loadTempIcoFromMemory(IcoState& ico, int k, const std::uint8_t* data, std::size_t size);
+
 // MoveTempIco2Pixel: the temporary icon onto the canvas (preview not repainted).
 void moveTempIco2Pixel(const IcoState& ico, Canvas& canvas);
 

@@ -30,6 +30,10 @@ ScanOutcome refused(IcoState& ico, const std::string& path, const RegularFileOpe
 
 enum class SearchEnd { Done, Cancelled, Full };
 
+// Starts to look at in `filled` bytes that end the data: the final 13 have no
+// room after them for a whole header.
+std::size_t startsIn(std::size_t filled) { return filled > kLookahead ? filled - kLookahead : 0; }
+
 class Scan {
  public:
   Scan(IcoState& ico, const ScanProgress& progress, std::int64_t length)
@@ -54,7 +58,21 @@ class Scan {
     return SearchEnd::Done;
   }
 
-  // The last records may be too short to hold a header; they are still begun.
+  // The outcome once the search has ended; a search that ran to the end still
+  // begins the last records, which may be too short to hold a header.
+  ScanOutcome finish(SearchEnd end, const std::string& source) {
+    switch (end) {
+      case SearchEnd::Cancelled: return {ScanStatus::Cancelled, {}};
+      case SearchEnd::Full:
+        return {ScanStatus::ListFull, "Only the first " + std::to_string(ico_.iconCount) +
+                                          " icons found in " + source + " are listed"};
+      case SearchEnd::Done: break;
+    }
+    if (!reportRemainingRecords()) return {ScanStatus::Cancelled, {}};
+    return {ScanStatus::Completed, {}};
+  }
+
+ private:
   bool reportRemainingRecords() {
     const std::int64_t records = (length_ + kScanRecordSize - 1) / kScanRecordSize;
     for (std::int64_t r = lastReported_ + 1; r <= records; ++r) {
@@ -64,7 +82,6 @@ class Scan {
     return true;
   }
 
- private:
   // Looks at every start in data[0, starts); data holds 13 bytes more. False once full.
   bool search(const std::uint8_t* data, std::size_t starts, std::int64_t fileOffset) {
     const std::uint8_t* p = data;
@@ -80,7 +97,6 @@ class Scan {
     return true;
   }
 
- private:
   // False for a header that cannot be listed: the list is then known to be short.
   bool record(std::int64_t position) {
     std::int64_t rec = position / kScanRecordSize + 1;
@@ -131,22 +147,21 @@ ScanOutcome scanIcons(IcoState& ico, const ScanProgress& progress, const ScanOpt
     if (got < wanted && std::ferror(file.get())) return unreadable(ico, path, errno);
     const bool last = got < wanted || read >= length;
     const std::size_t filled = carried + got;
-    // The last block's final starts have no 13 bytes after them: no header fits there.
-    const std::size_t starts = filled > kLookahead ? filled - kLookahead : 0;
-    switch (scan.searchReporting(buffer.data(), starts, base)) {
-      case SearchEnd::Cancelled: return {ScanStatus::Cancelled, {}};
-      case SearchEnd::Full:
-        return {ScanStatus::ListFull, "Only the first " + std::to_string(ico.iconCount) +
-                                          " icons found in " + path + " are listed"};
-      case SearchEnd::Done: break;
-    }
-    if (last) break;
+    const std::size_t starts = startsIn(filled);
+    const SearchEnd end = scan.searchReporting(buffer.data(), starts, base);
+    if (end != SearchEnd::Done || last) return scan.finish(end, path);
     carried = filled - starts;
     std::memmove(buffer.data(), buffer.data() + starts, carried);
     base += static_cast<std::int64_t>(starts);
   }
-  if (!scan.reportRemainingRecords()) return {ScanStatus::Cancelled, {}};
-  return {ScanStatus::Completed, {}};
+  return scan.finish(SearchEnd::Done, path);
+}
+
+ScanOutcome scanIconsInMemory(IcoState& ico, const std::uint8_t* data, std::size_t size,
+                              const ScanProgress& progress) {
+  ico.iconCount = 0;
+  Scan scan(ico, progress, static_cast<std::int64_t>(size));
+  return scan.finish(scan.searchReporting(data, startsIn(size), 0), "the data in memory");
 }
 
 }  // namespace pictavo

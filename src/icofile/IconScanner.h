@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -39,5 +40,11 @@ double scanProgressPercent(std::int64_t record, std::int64_t length);
 // depend on the file's size.
 ScanOutcome scanIcons(IcoState& ico, const ScanProgress& progress = {},
                       const ScanOptions& options = {});
+
+// The same scan over a file's content already in memory: the same records,
+// offsets, progress calls, cancelling and list limit as scanning a file that
+// holds these bytes. ico.openPath is neither used nor changed.
+ScanOutcome scanIconsInMemory(IcoState& ico, const std::uint8_t* data, std::size_t size,
+                              const ScanProgress& progress = {});
 
 }  // namespace pictavo

@@ -1,0 +1,14 @@
+#include "FuzzTargets.h"
+
+namespace pictavo::fuzz {
+
+const std::vector<FuzzTarget>& fuzzTargets() {
+  static const std::vector<FuzzTarget> targets = {
+      {"icon_file", checkIconFile},
+      {"settings_file", checkSettingsText},
+      {"edit_operations", checkEditWords},
+  };
+  return targets;
+}
+
+}  // namespace pictavo::fuzz

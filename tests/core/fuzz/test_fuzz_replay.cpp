@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "FuzzTargets.h"
+#include "ScratchDir.h"
+#include "icofile/IcoTestSupport.h"
+#include "icofile/IcoWriter.h"
+
+using namespace pictavo::testing;
+
+// Every input that ever made a fuzz target fail is kept under its target's
+// folder and must now pass the same checks.
+TEST(FuzzCrashReplay, EveryKeptInputPassesItsTargetsChecks) {
+  const fs::path kept = PICTAVO_FUZZ_CRASHES;
+  std::set<std::string> names;
+  int replayed = 0;
+  for (const auto& target : pictavo::fuzz::fuzzTargets()) {
+    names.insert(target.name);
+    const fs::path folder = kept / target.name;
+    if (!fs::is_directory(folder)) continue;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      if (!entry.is_regular_file() || entry.path().filename().string().front() == '.') continue;
+      const Bytes input = readFile(entry.path().string());
+      EXPECT_EQ(target.check(input.data(), input.size()), "") << entry.path();
+      ++replayed;
+    }
+  }
+  if (fs::is_directory(kept)) {
+    for (const auto& entry : fs::directory_iterator(kept))
+      EXPECT_TRUE(!entry.is_directory() || names.count(entry.path().filename().string()))
+          << entry.path() << " is no fuzz target's folder";
+  }
+  std::cout << "replayed " << replayed << " kept inputs\n";
+}
+
+// The checks themselves must pass on well-formed input and on nothing at all.
+TEST(FuzzCrashReplay, ChecksPassOnEmptyAndOrdinaryInput) {
+  const std::string settings = "\"u\",\"C:\\\\icons\",\"\",\"0\",\"a\",\"b\",\"c\",\"v1\"\r\n";
+  const std::string words = "--color\nFF0000\n--tool\nLine\n--drag\n0,0:31,31\n--merge\n2\n--bogus";
+  const Bytes icon = pictavo::encodeIcon24(icotest::patternCanvas(7));
+  Bytes icons = icon;
+  icotest::place(icons, 4090, icon);  // a second copy straddling a record boundary
+  for (const auto& target : pictavo::fuzz::fuzzTargets()) {
+    EXPECT_EQ(target.check(nullptr, 0), "") << target.name;
+    for (const std::string& text : {settings, words, std::string(icons.begin(), icons.end())})
+      EXPECT_EQ(target.check(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), "") << target.name;
+  }
+}
