@@ -40,16 +40,17 @@ std::string checkBlank(const IcoState& ico) {
   return "";
 }
 
-// A written file scans to one header at byte 22 and decodes to `expected`
-// colours wherever the canvas is opaque, with the canvas's transparency.
+// A written file's first header is at byte 22 (its pixels may spell more) and
+// decodes to `expected` colours wherever the canvas is opaque, with the
+// canvas's transparency.
 std::string readBack(const Bytes& file, std::size_t size, const Canvas& canvas,
                      const std::array<Colour, kCellCount>& expected, const char* depth) {
   const std::string what = std::string(depth) + ": ";
   if (file.size() != size) return what + "wrong file size";
   IcoState back;
   scanIconsInMemory(back, file.data(), file.size());
-  if (back.iconCount != 1 || back.iconRecord[0] != 1 || back.iconOffset[0] != kDirectorySize)
-    return what + "not one header at byte 22";
+  if (back.iconCount < 1 || back.iconRecord[0] != 1 || back.iconOffset[0] != kDirectorySize)
+    return what + "no header at byte 22";
   if (!loadTempIcoFromMemory(back, 0, file.data(), file.size())) return what + "written file not decodable";
   for (int i = 0; i < kCellCount; ++i) {
     const Cell& cell = canvas.cells()[i];

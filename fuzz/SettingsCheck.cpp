@@ -21,7 +21,8 @@ std::string checkSettingsText(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   const SettingsFileReading read = parseSettingsText(text);
   if (read.fields.size() > kSettingsFieldCount) return "more than eight fields";
-  if (read.ok() != (read.fields.size() >= kRequiredSettingsFields)) return "error and field count disagree";
+  // A problem may come after the seventh field; what was read before it is kept.
+  if (read.ok() && read.fields.size() < kRequiredSettingsFields) return "accepted with fewer than seven fields";
   if (!read.ok()) return "";
 
   Settings settings;

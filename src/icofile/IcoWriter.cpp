@@ -1,5 +1,6 @@
 #include "icofile/IcoWriter.h"
 
+#include <array>
 #include <cstdlib>
 
 #include "platform/AtomicFile.h"
@@ -75,10 +76,41 @@ int channelDistance(Colour a, Colour b) {
 
 int nearestEntry(const IcoState& ico, int used, Colour c) {
   int best = 0;
-  for (int k = 1; k < used; ++k)
-    if (channelDistance(ico.icoPalette[k], c) < channelDistance(ico.icoPalette[best], c)) best = k;
+  int bestDistance = channelDistance(ico.icoPalette[0], c);
+  for (int k = 1; k < used; ++k) {
+    const int d = channelDistance(ico.icoPalette[k], c);
+    if (d < bestDistance) {
+      best = k;
+      bestDistance = d;
+    }
+  }
   return best;
 }
+
+// Palette index by colour for one BuildPalette: open addressing over at most
+// one key per cell, so a lookup costs a probe or two instead of a palette search.
+class PaletteIndex {
+ public:
+  // The index stored for `c`, or -1 the first time `c` comes up.
+  int& of(Colour c) {
+    std::uint32_t at = (static_cast<std::uint32_t>(c) * 2654435761u) >> (32 - kBits);
+    while (used_[at] && keys_[at] != c) at = (at + 1) & (kSlots - 1);
+    if (!used_[at]) {
+      used_[at] = true;
+      keys_[at] = c;
+      values_[at] = -1;
+    }
+    return values_[at];
+  }
+
+ private:
+  static constexpr int kBits = 11;
+  static constexpr std::uint32_t kSlots = 1u << kBits;  // twice the cells: probes stay short
+  static_assert(kSlots >= 2 * kCellCount);
+  std::array<bool, kSlots> used_{};
+  std::array<Colour, kSlots> keys_{};
+  std::array<int, kSlots> values_{};
+};
 
 IcoResult writeTo(const ProgramState& state, const Bytes& bytes) {
   const int err = replaceFileAtomically(state.ico.savePath, bytes.data(), bytes.size());
@@ -96,15 +128,17 @@ void buildPalette(IcoState& ico, int depth) {
   if (depth != 256) return;
   ico.icoPalette.fill(0);  // unused entries are written as black
   int used = 0;
+  PaletteIndex known;  // once the palette is full it no longer changes, nor does a nearest entry
   for (int i = 0; i < kCellCount; ++i) {
     const Colour c = ico.colors256[i];
-    int k = 0;
-    while (k < used && ico.icoPalette[k] != c) ++k;
-    if (k == used) {
-      if (used < static_cast<int>(ico.icoPalette.size()))
-        ico.icoPalette[used++] = c;
-      else
+    int& k = known.of(c);
+    if (k < 0) {
+      if (used < static_cast<int>(ico.icoPalette.size())) {
+        ico.icoPalette[used] = c;
+        k = used++;
+      } else {
         k = nearestEntry(ico, used, c);
+      }
     }
     ico.index256[i] = static_cast<std::int16_t>(k);
   }
