@@ -46,7 +46,8 @@ for t in "${targets[@]}"; do
   [[ -n ${FUZZ_RUNS:-} ]] && limit=(-runs="$FUZZ_RUNS")
   dict=()
   [[ -f fuzz/$t.dict ]] && dict=(-dict="fuzz/$t.dict")
-  log=$work/$t.log
+  log=$work/logs/$t-$(date -u +%Y%m%d-%H%M%S).log
+  mkdir -p "$work/logs"
   echo "== $t: ${limit[*]}, log in $log"
   "$build/fuzz/fuzz_$t" "$corpus" "$work/seeds/$t" "${limit[@]}" "${dict[@]}" \
     -max_len="${max_len[$t]:-4096}" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=1024 \

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <array>
 
+#include "canvas/ColourTable.h"
 #include "icofile/IcoFormat.h"
 #include "icofile/IcoWriter.h"
 
@@ -41,11 +42,7 @@ int mapTo16(Colour colour) {
   return best;
 }
 
-int recountColors(const IcoState& ico) {
-  std::array<Colour, kCellCount> sorted = ico.colors256;
-  std::sort(sorted.begin(), sorted.end());
-  return static_cast<int>(std::unique(sorted.begin(), sorted.end()) - sorted.begin());
-}
+int recountColors(const IcoState& ico) { return countDistinctColours(ico.colors256); }
 
 void copySourceColours(IcoState& ico, const Canvas& canvas) {
   for (int i = 0; i < kCellCount; ++i) ico.sourceColors[i] = canvas.cells()[i].colour;

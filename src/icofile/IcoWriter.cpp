@@ -1,8 +1,8 @@
 #include "icofile/IcoWriter.h"
 
-#include <array>
 #include <cstdlib>
 
+#include "canvas/ColourTable.h"
 #include "platform/AtomicFile.h"
 #include "icofile/IcoFormat.h"
 
@@ -29,6 +29,7 @@ void putColour(Bytes& out, Colour c) {
 Bytes header(int colourCount, std::uint32_t bytesInImage, int bitCount,
              std::uint32_t imageSize, std::uint32_t coloursUsed) {
   Bytes out;
+  out.reserve(kIcon24FileSize);  // the largest file
   put16(out, 0);
   put16(out, 1);  // an icon
   put16(out, 1);  // one image
@@ -87,31 +88,6 @@ int nearestEntry(const IcoState& ico, int used, Colour c) {
   return best;
 }
 
-// Palette index by colour for one BuildPalette: open addressing over at most
-// one key per cell, so a lookup costs a probe or two instead of a palette search.
-class PaletteIndex {
- public:
-  // The index stored for `c`, or -1 the first time `c` comes up.
-  int& of(Colour c) {
-    std::uint32_t at = (static_cast<std::uint32_t>(c) * 2654435761u) >> (32 - kBits);
-    while (used_[at] && keys_[at] != c) at = (at + 1) & (kSlots - 1);
-    if (!used_[at]) {
-      used_[at] = true;
-      keys_[at] = c;
-      values_[at] = -1;
-    }
-    return values_[at];
-  }
-
- private:
-  static constexpr int kBits = 11;
-  static constexpr std::uint32_t kSlots = 1u << kBits;  // twice the cells: probes stay short
-  static_assert(kSlots >= 2 * kCellCount);
-  std::array<bool, kSlots> used_{};
-  std::array<Colour, kSlots> keys_{};
-  std::array<int, kSlots> values_{};
-};
-
 IcoResult writeTo(const ProgramState& state, const Bytes& bytes) {
   const int err = replaceFileAtomically(state.ico.savePath, bytes.data(), bytes.size());
   if (err != 0) return IcoResult::failure(describeFileError("Could not save", state.ico.savePath, err));
@@ -128,11 +104,12 @@ void buildPalette(IcoState& ico, int depth) {
   if (depth != 256) return;
   ico.icoPalette.fill(0);  // unused entries are written as black
   int used = 0;
-  PaletteIndex known;  // once the palette is full it no longer changes, nor does a nearest entry
+  ColourTable<int> known;  // once the palette is full it no longer changes, nor does a nearest entry
   for (int i = 0; i < kCellCount; ++i) {
     const Colour c = ico.colors256[i];
-    int& k = known.of(c);
-    if (k < 0) {
+    bool fresh = false;
+    int& k = known.at(c, &fresh);
+    if (fresh) {
       if (used < static_cast<int>(ico.icoPalette.size())) {
         ico.icoPalette[used] = c;
         k = used++;

@@ -39,6 +39,9 @@ MetafileFrame readWmfFrame(const PictureBytes& file) {
   // The metafile's size is given in 16-bit words.
   if (static_cast<unsigned long long>(file.u32(meta + 6)) * 2 > file.size - meta)
     return refused("the WMF file is cut short");
+  // libwmf sets aside room for the largest record the header declares: no record outgrows the file.
+  if (static_cast<unsigned long long>(file.u32(meta + 12)) * 2 > file.size - meta)
+    return refused("damaged WMF header");
   const int unitsPerInch = file.u16(14);
   if (unitsPerInch == 0) return refused("damaged WMF header");
   const double width = std::abs(file.i16(10) - file.i16(6));

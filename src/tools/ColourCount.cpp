@@ -2,6 +2,7 @@
 #include <array>
 #include <string>
 
+#include "canvas/ColourTable.h"
 #include "tools/CanvasChange.h"
 #include "tools/Commands.h"
 
@@ -11,8 +12,7 @@ int countColors(ProgramState& state) {
   std::array<Colour, kCellCount> colours;
   std::transform(state.canvas.cells().begin(), state.canvas.cells().end(), colours.begin(),
                  [](const Cell& c) { return c.colour; });
-  std::sort(colours.begin(), colours.end());
-  const int distinct = int(std::unique(colours.begin(), colours.end()) - colours.begin());
+  const int distinct = countDistinctColours(colours);
   state.tools.colorCount = distinct;
   return distinct;
 }

@@ -7,15 +7,42 @@
 #include "icofile/IcoTestSupport.h"
 #include "icofile/IcoWriter.h"
 
+#ifdef PICTAVO_FUZZ_METAFILE
+#include <QGuiApplication>
+
+#include "MetafileCheck.h"
+#endif
+
 using namespace pictavo::testing;
+using pictavo::fuzz::FuzzTarget;
+
+namespace {
+
+// The metafile renderer is built only with Qt; a model-only build cannot replay its inputs.
+std::vector<FuzzTarget> replayableTargets() {
+  std::vector<FuzzTarget> targets = pictavo::fuzz::fuzzTargets();
+#ifdef PICTAVO_FUZZ_METAFILE
+  static int argc = 1;
+  static char name[] = "test_core_fuzz";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(argc, argv);
+  targets.push_back(pictavo::fuzz::metafileFuzzTarget());
+#else
+  std::cout << "metafile inputs are not replayed: this build has no metafile renderer\n";
+#endif
+  return targets;
+}
+
+}  // namespace
 
 // Every input that ever made a fuzz target fail is kept under its target's
 // folder and must now pass the same checks.
 TEST(FuzzCrashReplay, EveryKeptInputPassesItsTargetsChecks) {
   const fs::path kept = PICTAVO_FUZZ_CRASHES;
-  std::set<std::string> names;
+  std::set<std::string> names = {"metafile"};
   int replayed = 0;
-  for (const auto& target : pictavo::fuzz::fuzzTargets()) {
+  for (const auto& target : replayableTargets()) {
     names.insert(target.name);
     const fs::path folder = kept / target.name;
     if (!fs::is_directory(folder)) continue;
@@ -41,7 +68,7 @@ TEST(FuzzCrashReplay, ChecksPassOnEmptyAndOrdinaryInput) {
   const Bytes icon = pictavo::encodeIcon24(icotest::patternCanvas(7));
   Bytes icons = icon;
   icotest::place(icons, 4090, icon);  // a second copy straddling a record boundary
-  for (const auto& target : pictavo::fuzz::fuzzTargets()) {
+  for (const auto& target : replayableTargets()) {
     EXPECT_EQ(target.check(nullptr, 0), "") << target.name;
     for (const std::string& text : {settings, words, std::string(icons.begin(), icons.end())})
       EXPECT_EQ(target.check(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), "") << target.name;

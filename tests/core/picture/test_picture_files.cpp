@@ -112,4 +112,10 @@ TEST(MetafileHeader, SizeAt96DotsPerInchWithinBounds) {
   }
   EXPECT_FALSE(readWmfFrame(view(emf(100, 100))).ok());
   EXPECT_FALSE(readEmfFrame(view(wmf(96, 96, 96))).ok());
+  // The largest record may fill the metafile (9 words here) but not outgrow it.
+  for (std::uint32_t words : {9u, 10u, 541392896u}) {
+    Bytes file = wmf(960, 480, 1440);
+    put32(file, 34, words);
+    EXPECT_EQ(readWmfFrame(view(file)).ok(), words == 9) << words;
+  }
 }
