@@ -15,8 +15,8 @@ elif [[ "${1:-}" == "--package" ]]; then
   # cpack's .deb generator: dpkg-shlibdeps works out the dependencies, file finds the programs.
   packages+=(dpkg-dev file)
 elif [[ "${1:-}" == "--fuzz" ]]; then
-  # libFuzzer comes with clang's runtime libraries.
-  packages+=(clang libclang-rt-14-dev)
+  # libFuzzer comes with clang's runtime libraries; Pillow writes the seed pictures.
+  packages+=(clang libclang-rt-14-dev python3-pil)
 fi
 missing=()
 for p in "${packages[@]}"; do

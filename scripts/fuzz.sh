@@ -7,11 +7,11 @@
 # target fail is copied to tests/data/fuzz-crashes/<target>/, where the
 # normal tests replay it.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." && root=$PWD
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(icon_file settings_file edit_operations)
+((${#targets[@]})) || targets=(icon_file settings_file edit_operations metafile)
 work=${PICTAVO_FUZZ_WORK:-/tmp/pictavo-fuzz}
 build=build-fuzz
 kept=tests/data/fuzz-crashes
@@ -20,7 +20,7 @@ bash scripts/deps.sh --fuzz || exit 1
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPICTAVO_CORE_ONLY=ON -DPICTAVO_SANITIZE=ON -DPICTAVO_FUZZ=ON "${launcher[@]}" >/dev/null || exit 1
+  -DPICTAVO_CORE_ONLY=OFF -DPICTAVO_SANITIZE=ON -DPICTAVO_FUZZ=ON "${launcher[@]}" >/dev/null || exit 1
 cmake --build "$build" -j 2 --target make_fuzz_seeds "${targets[@]/#/fuzz_}" || exit 1
 
 # Seeds: generated icons and, when Debian's wine is installed, slices of its executables.
@@ -31,6 +31,13 @@ for f in shell32.dll user32.dll comctl32.dll comdlg32.dll explorer.exe regedit.e
 done
 ((${#executables[@]})) || echo "no wine executables under $wine: seeding from generated icons only"
 "$build/fuzz/make_fuzz_seeds" "$work/seeds" "${executables[@]}" || exit 1
+# Metafiles: the test pictures, drawn record by record.
+mkdir -p "$work/seeds/metafile" "$work/pictures"
+if (cd "$work/pictures" && python3 "$root/tests/cli/make_pictures.py") >/dev/null 2>&1; then
+  cp "$work/pictures/"*.emf "$work/pictures/"*.wmf "$work/seeds/metafile/"
+else
+  echo "could not write the test pictures (needs python3-pil): metafile target starts from nothing"
+fi
 
 # Long enough for headers straddling the first two record ends.
 declare -A max_len=([icon_file]=12288)
