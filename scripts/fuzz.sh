@@ -33,15 +33,16 @@ done
 "$build/fuzz/make_fuzz_seeds" "$work/seeds" "${executables[@]}" || exit 1
 # Metafiles: the test pictures, drawn record by record.
 mkdir -p "$work/seeds/metafile" "$work/pictures"
-if (cd "$work/pictures" && python3 "$root/tests/cli/make_pictures.py") >/dev/null 2>&1; then
+if (cd "$work/pictures" && /usr/bin/python3 "$root/tests/cli/make_pictures.py") >/dev/null 2>&1; then
   cp "$work/pictures/"*.emf "$work/pictures/"*.wmf "$work/seeds/metafile/"
 else
-  echo "could not write the test pictures (needs python3-pil): metafile target starts from nothing"
+  echo "could not write the test pictures (needs /usr/bin/python3 with PIL, Debian python3-pil): metafile target starts from nothing"
 fi
 
 # Long enough for headers straddling the first two record ends.
 declare -A max_len=([icon_file]=12288)
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/fuzz/lsan.supp}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 summary=()
 failed=0
