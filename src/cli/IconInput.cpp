@@ -27,10 +27,10 @@ void loadIconOrFail(ProgramState& state, const std::string& file, int index) {
   if (decoded.status == DecodeStatus::NotDecodable) throw CliError(kNothingFound, decoded.message);
 }
 
-void saveOrFail(ProgramState& state, const std::string& out, int depth) {
+void saveOrFail(ProgramState& state, const std::string& out, int depth, Durability durability) {
   ConsoleMessageBoxes warnings;
   prepareSaveAsDepth(state, depth, warnings);  // warnings are printed and accepted
-  const IcoResult written = saveIcon(state, out, depth);
+  const IcoResult written = saveIcon(state, out, depth, durability);
   if (!written) throw CliError(kBadInput, written.message);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "icofile/IconScanner.h"
+#include "platform/AtomicFile.h"
 
 namespace pictavo::cli {
 
@@ -13,6 +14,7 @@ ScanOutcome scanOrFail(ProgramState& state, const std::string& file);
 void loadIconOrFail(ProgramState& state, const std::string& file, int index);
 
 // Writes the canvas through the Save As path of the given depth.
-void saveOrFail(ProgramState& state, const std::string& out, int depth);
+void saveOrFail(ProgramState& state, const std::string& out, int depth,
+                Durability durability = Durability::Immediate);
 
 }  // namespace pictavo::cli

@@ -1,5 +1,4 @@
-// The read-only commands: scan, dump, count, and extract (which writes copies).
-#include <filesystem>
+// The read-only commands: scan, dump and count.
 #include <iostream>
 
 #include "cli/CliCommands.h"
@@ -76,43 +75,6 @@ int runCount(ArgCursor& args) {
   loadIconOrFail(state, source.file, source.index);
   std::cout << countColors(state) << '\n';
   return kOk;
-}
-
-int runExtract(ArgCursor& args) {
-  const std::string file = args.next();
-  std::string outDir;
-  int depth = 24;
-  while (!args.done()) {
-    const std::string option = args.next();
-    if (option == "-o")
-      outDir = args.valueOf(option);
-    else if (option == "--depth")
-      depth = parseDepth(args.valueOf(option));
-    else
-      throw CliError(kUsageError, "unknown option: " + option);
-  }
-  if (outDir.empty()) throw CliError(kUsageError, "extract needs -o DIR");
-
-  ProgramState found;
-  scanOrFail(found, file);
-  std::error_code ec;
-  std::filesystem::create_directories(outDir, ec);
-  const std::string stem = std::filesystem::path(file).filename().string();
-  int written = 0;
-  for (int i = 0; i < found.ico.iconCount; ++i) {
-    ProgramState state;  // each icon is saved from a fresh editor, as if opened alone
-    state.ico = found.ico;
-    const DecodeOutcome decoded = loadIconOntoCanvas(state, i);
-    if (!decoded) {
-      std::cerr << "icon " << i << ": " << decoded.message << '\n';
-      continue;
-    }
-    const auto out = std::filesystem::path(outDir) / (stem + "-" + std::to_string(i) + ".ico");
-    saveOrFail(state, out.string(), depth);
-    ++written;
-  }
-  std::cout << "extracted " << written << " of " << found.ico.iconCount << '\n';
-  return written > 0 ? kOk : kNothingFound;
 }
 
 }  // namespace pictavo::cli

@@ -88,8 +88,8 @@ int nearestEntry(const IcoState& ico, int used, Colour c) {
   return best;
 }
 
-IcoResult writeTo(const ProgramState& state, const Bytes& bytes) {
-  const int err = replaceFileAtomically(state.ico.savePath, bytes.data(), bytes.size());
+IcoResult writeTo(const ProgramState& state, const Bytes& bytes, Durability durability) {
+  const int err = replaceFileAtomically(state.ico.savePath, bytes.data(), bytes.size(), durability);
   if (err != 0) return IcoResult::failure(describeFileError("Could not save", state.ico.savePath, err));
   return IcoResult::success();
 }
@@ -156,12 +156,14 @@ std::vector<std::uint8_t> encodeIcon24(const Canvas& canvas) {
   return out;
 }
 
-IcoResult writeIcon16(ProgramState& state) {
-  return writeTo(state, encodeIcon16(state.ico, state.canvas));
+IcoResult writeIcon16(ProgramState& state, Durability durability) {
+  return writeTo(state, encodeIcon16(state.ico, state.canvas), durability);
 }
-IcoResult writeIcon256(ProgramState& state) {
-  return writeTo(state, encodeIcon256(state.ico, state.canvas));
+IcoResult writeIcon256(ProgramState& state, Durability durability) {
+  return writeTo(state, encodeIcon256(state.ico, state.canvas), durability);
 }
-IcoResult writeIcon24(ProgramState& state) { return writeTo(state, encodeIcon24(state.canvas)); }
+IcoResult writeIcon24(ProgramState& state, Durability durability) {
+  return writeTo(state, encodeIcon24(state.canvas), durability);
+}
 
 }  // namespace pictavo

@@ -4,6 +4,7 @@
 
 #include "app/ProgramState.h"
 #include "icofile/IcoResult.h"
+#include "platform/AtomicFile.h"
 
 namespace pictavo {
 
@@ -21,8 +22,8 @@ std::vector<std::uint8_t> encodeIcon256(IcoState& ico, const Canvas& canvas);
 std::vector<std::uint8_t> encodeIcon24(const Canvas& canvas);
 
 // WriteIcon16/256/24: replace the file state.ico.savePath atomically.
-IcoResult writeIcon16(ProgramState& state);
-IcoResult writeIcon256(ProgramState& state);
-IcoResult writeIcon24(ProgramState& state);
+IcoResult writeIcon16(ProgramState& state, Durability durability = Durability::Immediate);
+IcoResult writeIcon256(ProgramState& state, Durability durability = Durability::Immediate);
+IcoResult writeIcon24(ProgramState& state, Durability durability = Durability::Immediate);
 
 }  // namespace pictavo

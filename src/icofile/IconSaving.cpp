@@ -36,13 +36,13 @@ IconTypeOutcome setIconType(ProgramState& state, int depth, MessageBoxes& boxes)
   return settle(state, true, r.passes == 0 ? firstCount : r.colorCount);
 }
 
-IcoResult saveIcon(ProgramState& state, const std::string& path) {
+IcoResult saveIcon(ProgramState& state, const std::string& path, Durability durability) {
   state.ico.savePath = path;
   IcoResult result;
   switch (state.saveDepth) {
-    case 16: result = writeIcon16(state); break;
-    case 256: result = writeIcon256(state); break;
-    case 24: result = writeIcon24(state); break;
+    case 16: result = writeIcon16(state, durability); break;
+    case 256: result = writeIcon256(state, durability); break;
+    case 24: result = writeIcon24(state, durability); break;
     default:
       return IcoResult::failure("Could not save " + path + ": unknown colour depth " +
                                 std::to_string(state.saveDepth));
@@ -51,9 +51,10 @@ IcoResult saveIcon(ProgramState& state, const std::string& path) {
   return result;
 }
 
-IcoResult saveIcon(ProgramState& state, const std::string& path, int depth) {
+IcoResult saveIcon(ProgramState& state, const std::string& path, int depth,
+                   Durability durability) {
   state.saveDepth = static_cast<std::int16_t>(depth);
-  return saveIcon(state, path);
+  return saveIcon(state, path, durability);
 }
 
 }  // namespace pictavo

@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "app/ProgramState.h"
 #include "icofile/IcoResult.h"
+#include "platform/AtomicFile.h"
 
 namespace pictavo {
 
@@ -21,7 +22,9 @@ IconTypeOutcome setIconType(ProgramState& state, int depth, MessageBoxes& boxes)
 // What SaveAs does once the file name is chosen: ico.savePath := path, write
 // with the writer of state.saveDepth, iconSaved := true only when the file was
 // written. The tables for 16 and 256 colours must have been prepared.
-IcoResult saveIcon(ProgramState& state, const std::string& path);
-IcoResult saveIcon(ProgramState& state, const std::string& path, int depth);
+IcoResult saveIcon(ProgramState& state, const std::string& path,
+                   Durability durability = Durability::Immediate);
+IcoResult saveIcon(ProgramState& state, const std::string& path, int depth,
+                   Durability durability = Durability::Immediate);
 
 }  // namespace pictavo

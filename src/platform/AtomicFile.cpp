@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,7 +10,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <random>
 
 namespace pictavo {
 namespace {
@@ -43,10 +43,11 @@ int resolveTarget(const std::string& path, std::string& target) {
 
 std::string temporaryNameBeside(const std::string& target) {
   fs::path p(target);
-  std::random_device seed;
-  std::uniform_int_distribution<unsigned> pick(0, 0xFFFFFF);
+  // Not std::random_device: setting one up costs more than writing a small file.
+  unsigned pick = 0;
+  if (::getrandom(&pick, sizeof pick, GRND_NONBLOCK) != sizeof pick) pick = unsigned(::getpid()) * 2654435761u;
   char suffix[16];
-  std::snprintf(suffix, sizeof suffix, ".%06x.tmp", pick(seed));
+  std::snprintf(suffix, sizeof suffix, ".%06x.tmp", pick & 0xFFFFFF);
   return (p.parent_path() / ("." + p.filename().string() + suffix)).string();
 }
 
@@ -80,7 +81,8 @@ void copyModeOfExisting(int fd, const std::string& target) {
 
 }  // namespace
 
-int replaceFileAtomically(const std::string& path, const void* data, std::size_t size) {
+int replaceFileAtomically(const std::string& path, const void* data, std::size_t size,
+                          Durability durability) {
   std::string target;
   if (const int err = resolveTarget(path, target); err != 0) return err;
   std::string tempPath;
@@ -88,7 +90,8 @@ int replaceFileAtomically(const std::string& path, const void* data, std::size_t
   if (fd < 0) return errno;
   copyModeOfExisting(fd, target);
   // The data must be on disk before the rename, or a crash could leave an empty file.
-  bool written = writeAll(fd, static_cast<const char*>(data), size) && ::fsync(fd) == 0;
+  bool written = writeAll(fd, static_cast<const char*>(data), size) &&
+                 (durability == Durability::Batched || ::fsync(fd) == 0);
   int err = errno;
   if (::close(fd) != 0 && written) {
     written = false;
@@ -106,6 +109,15 @@ int replaceFileAtomically(const std::string& path, const void* data, std::size_t
 }
 
 void ignoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+int flushFileSystemOf(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  // One pass over the whole file system costs far less than a flush per file.
+  int err = ::syncfs(fd) == 0 && ::fsync(fd) == 0 ? 0 : errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  return err;
+}
 
 bool replaceFileAtomically(const std::string& path, const std::string& content,
                            std::string* whyNot) {

@@ -29,6 +29,20 @@ Bytes expectedHeader(std::uint8_t colourCount, std::uint32_t bytesInImage, std::
   return h;
 }
 
+// A write that fails half-way, as on a full disk.
+IcoResult saveOnFullDisk(ProgramState& state, const std::string& path, Durability durability) {
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 1000;
+  setrlimit(RLIMIT_FSIZE, &small);
+  IcoResult result = saveIcon(state, path, 24, durability);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  return result;
+}
+
 }  // namespace
 
 TEST(IcoLayout, HeadersSizesAndMasksOfTheThreeDepths) {
@@ -87,22 +101,15 @@ TEST(SaveIcon, FailuresNameTheFileLeaveTheOldOneAndMarkNothingSaved) {
   EXPECT_TRUE(fs::is_directory(dir.path("folder.ico")));
   EXPECT_FALSE(saveIcon(state, dir.path("x.ico"), 8));
 
-  // A write that fails half-way, as on a full disk.
   const std::string existing = dir.path("keep.ico");
   writeFile(existing, Bytes(5000, 1));
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 1000;
-  setrlimit(RLIMIT_FSIZE, &small);
-  IcoResult full = saveIcon(state, existing, 24);
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
-  EXPECT_FALSE(full);
-  EXPECT_NE(full.message.find(existing), std::string::npos);
-  EXPECT_EQ(readFile(existing), Bytes(5000, 1));
-  EXPECT_FALSE(state.iconSaved);
+  for (Durability durability : {Durability::Immediate, Durability::Batched}) {
+    IcoResult full = saveOnFullDisk(state, existing, durability);
+    EXPECT_FALSE(full);
+    EXPECT_NE(full.message.find(existing), std::string::npos);
+    EXPECT_EQ(readFile(existing), Bytes(5000, 1));
+    EXPECT_FALSE(state.iconSaved);
+  }
 
   // Success replaces a longer file whole, through a link, keeping its permissions and leaving no temporary.
   const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
@@ -113,4 +120,19 @@ TEST(SaveIcon, FailuresNameTheFileLeaveTheOldOneAndMarkNothingSaved) {
   EXPECT_EQ(readFile(existing), encodeIcon24(state.canvas));
   EXPECT_EQ(fs::status(existing).permissions() & fs::perms::all, perms);
   EXPECT_EQ(dir.entries(), 3);
+}
+
+TEST(SaveIcon, BatchedSavesAreWholeAtOnceAndFlushedTogether) {
+  ScratchDir dir;
+  ProgramState state;
+  state.canvas.cell(5) = Cell{rgb(1, 2, 3), 0};
+  for (int n = 0; n < 3; ++n) {
+    const std::string path = dir.path(std::to_string(n) + ".ico");
+    writeFile(path, Bytes(9000, 7));  // replaced whole, never left longer
+    ASSERT_TRUE(saveIcon(state, path, 24, Durability::Batched));
+    EXPECT_EQ(readFile(path), encodeIcon24(state.canvas));
+  }
+  EXPECT_EQ(dir.entries(), 3);
+  EXPECT_EQ(flushFileSystemOf(dir.root.string()), 0);
+  EXPECT_EQ(flushFileSystemOf(dir.path("missing")), ENOENT);
 }
