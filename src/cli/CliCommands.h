@@ -11,6 +11,7 @@ int runCount(ArgCursor& args);
 int runExtract(ArgCursor& args);
 int runEdit(ArgCursor& args);
 int runConvert(ArgCursor& args);
+int runThumbnail(ArgCursor& args);
 
 // Where the result of edit and convert goes.
 struct OutputChoice {

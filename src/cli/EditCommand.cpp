@@ -4,6 +4,7 @@
 #include "cli/CliCommands.h"
 #include "cli/EditScript.h"
 #include "cli/IconInput.h"
+#include "cli/ImageOutput.h"
 #include "icofile/IconSaving.h"
 
 namespace pictavo::cli {
@@ -38,6 +39,8 @@ void OutputChoice::checkComplete() const {
 int OutputChoice::deliver(ProgramState& state) const {
   if (dump)
     printCanvas(state.canvas, std::cout);
+  else if (isPngName(path))
+    savePngOrFail(state, path, depth);
   else
     saveOrFail(state, path, depth);
   return kOk;

@@ -1,6 +1,7 @@
 #include "cli/IconInput.h"
 
 #include "cli/CliSupport.h"
+#include "icofile/IcoFormat.h"
 #include "icofile/IconDecoder.h"
 #include "icofile/IconSaving.h"
 #include "icofile/IconScanner.h"
@@ -15,6 +16,18 @@ ScanOutcome scanOrFail(ProgramState& state, const std::string& file) {
   if (state.ico.iconCount == 0)
     throw CliError(kNothingFound, "no 32 x 32 icons found in " + file);
   return scan;
+}
+
+std::int64_t headerPosition(const IcoState& ico, int k) {
+  return (std::int64_t(ico.iconRecord[std::size_t(k)]) - 1) * kScanRecordSize + ico.iconOffset[std::size_t(k)];
+}
+
+int bitCountAt(std::FILE* in, std::int64_t headerOffset) {
+  unsigned char bytes[2] = {0, 0};
+  if (std::fseek(in, static_cast<long>(headerOffset + 14), SEEK_SET) != 0) return 0;
+  const std::size_t got = std::fread(bytes, 1, 2, in);
+  if (got < 1) return 0;
+  return bytes[0] | (got > 1 ? bytes[1] << 8 : 0);
 }
 
 void loadIconOrFail(ProgramState& state, const std::string& file, int index) {

@@ -30,15 +30,6 @@ IconSource parseSource(ArgCursor& args) {
   return source;
 }
 
-// The header's bit count, two bytes after the 14 that were matched; 0 past the end.
-int bitCountAt(std::FILE* in, std::int64_t headerOffset) {
-  unsigned char bytes[2] = {0, 0};
-  if (std::fseek(in, static_cast<long>(headerOffset + 14), SEEK_SET) != 0) return 0;
-  const std::size_t got = std::fread(bytes, 1, 2, in);
-  if (got < 1) return 0;
-  return bytes[0] | (got > 1 ? bytes[1] << 8 : 0);
-}
-
 }  // namespace
 
 int runScan(ArgCursor& args) {
@@ -50,10 +41,9 @@ int runScan(ArgCursor& args) {
   const FileHandle in = openForReading(file, &opening);
   if (!in) throw CliError(kBadInput, whyNotOpened(file, opening));
   for (int i = 0; i < state.ico.iconCount; ++i) {
-    const std::int64_t record = state.ico.iconRecord[std::size_t(i)];
-    const std::int64_t offset = state.ico.iconOffset[std::size_t(i)];
-    const std::int64_t fileOffset = (record - 1) * kScanRecordSize + offset;
-    std::cout << i << ' ' << record << ' ' << offset << ' ' << fileOffset << ' '
+    const std::int64_t fileOffset = headerPosition(state.ico, i);
+    std::cout << i << ' ' << state.ico.iconRecord[std::size_t(i)] << ' '
+              << state.ico.iconOffset[std::size_t(i)] << ' ' << fileOffset << ' '
               << bitCountAt(in.get(), fileOffset) << '\n';
   }
   std::cout << "found " << state.ico.iconCount << '\n';

@@ -13,6 +13,7 @@ const char* const kUsage = R"(usage:
   pictavo-cli edit [FILE [--index N]] OPERATIONS... (-o OUT [--depth 16|256|24] | --dump)
   pictavo-cli convert PICTURE [--select X,Y,W,H] [--depth D] (-o OUT | --dump)
   pictavo-cli extract FILE -o DIR [--depth D]
+  pictavo-cli thumbnail FILE OUT.png [SIZE]
 
 scan     one line per 32 x 32 image header: INDEX RECORD OFFSET FILE_OFFSET BITS, then "found N"
 dump     the decoded canvas: 32 lines of 32 cells, RRGGBB opaque, tRRGGBB transparent
@@ -25,6 +26,11 @@ edit     operations, run in order on one editor:
            --merge N  --undo  --redo  --backup  --restore  --new
 convert  samples a picture (JPEG, BMP, GIF, ICO, RLE, EMF, WMF) shown at natural size into the icon
 extract  writes every decodable icon as DIR/<file name>-<index>.ico
+thumbnail the deepest complete 32 x 32 icon of FILE (the first on ties) as a PNG of at most
+          SIZE pixels (default 32): enlarged by whole steps, reduced smoothly below 32
+
+OUT ending in .png writes the icon as a 32 x 32 PNG with alpha (after reducing to
+--depth 16 or 256 colours when given) instead of an icon file.
 
 exit status: 0 success, 1 usage error, 2 unreadable or invalid input, 3 nothing found
 )";
@@ -37,6 +43,7 @@ int dispatch(const std::string& command, pictavo::cli::ArgCursor& args) {
   if (command == "edit") return runEdit(args);
   if (command == "convert") return runConvert(args);
   if (command == "extract") return runExtract(args);
+  if (command == "thumbnail") return runThumbnail(args);
   throw CliError(kUsageError, "unknown command: " + command);
 }
 

@@ -1,0 +1,73 @@
+// `thumbnail`: the best 32 x 32 icon of an .ico, .exe or .dll as a PNG, for
+// file managers (see data/pictavo.thumbnailer).
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "cli/CliCommands.h"
+#include "cli/IconInput.h"
+#include "icofile/FileHandle.h"
+#include "icofile/IcoFormat.h"
+#include "icofile/IconDecoder.h"
+#include "picture/io/PngOutput.h"
+
+namespace pictavo::cli {
+namespace {
+
+constexpr int kLargestThumbnail = 1024;
+
+// Bytes from the image header to the end of the mask, 0 for a bit count not decoded.
+std::int64_t imageBytes(int bits) {
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return 0;
+  const int palette = bits <= 8 ? 4 << bits : 0;
+  return kImageHeaderSize + palette + kCellCount * bits / 8 + kMaskBytes;
+}
+
+struct Candidate {
+  int index;
+  int bits;
+};
+
+// Found icons whose whole image lies inside the file, deepest first, file order on ties.
+std::vector<Candidate> completeIcons(const IcoState& ico) {
+  RegularFileOpening opening;
+  const FileHandle in = openForReading(ico.openPath, &opening);
+  if (!in) throw CliError(kBadInput, whyNotOpened(ico.openPath, opening));
+  std::error_code ec;
+  const auto length = static_cast<std::int64_t>(std::filesystem::file_size(ico.openPath, ec));
+  std::vector<Candidate> found;
+  for (int k = 0; k < ico.iconCount; ++k) {
+    const std::int64_t at = headerPosition(ico, k);
+    const int bits = bitCountAt(in.get(), at);
+    // A cut-off image would decode with made-up zeros.
+    if (!ec && imageBytes(bits) > 0 && at + imageBytes(bits) <= length) found.push_back({k, bits});
+  }
+  std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) { return a.bits > b.bits; });
+  return found;
+}
+
+}  // namespace
+
+int runThumbnail(ArgCursor& args) {
+  const std::string file = args.next();
+  const std::string out = args.next();
+  int size = kGridSize;
+  if (!args.done()) size = parseInt(args.next(), "size");
+  if (!args.done()) throw CliError(kUsageError, "unexpected argument: " + args.peek());
+  if (size < 1 || size > kLargestThumbnail)
+    throw CliError(kUsageError, "size must be 1 to " + std::to_string(kLargestThumbnail));
+
+  ProgramState state;
+  scanOrFail(state, file);
+  for (const Candidate& c : completeIcons(state.ico)) {
+    const DecodeOutcome decoded = loadIconOntoCanvas(state, c.index);
+    if (decoded.status == DecodeStatus::Unreadable) throw CliError(kBadInput, decoded.message);
+    if (!decoded) continue;
+    const std::string failure = writePng(thumbnailImage(canvasImage(state.canvas), size), out);
+    if (!failure.empty()) throw CliError(kBadInput, failure);
+    return kOk;
+  }
+  throw CliError(kNothingFound, "no complete 32 x 32 icon in " + file);
+}
+
+}  // namespace pictavo::cli
