@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/ui/ColourBudgetPanel.h"
 #include "app/ui/DecorPictures.h"
 #include "app/ui/FormSurface.h"
 #include "app/ui/MainMenus.h"
@@ -59,7 +60,7 @@ void FrmMain::buildSurfaceControls() {
   toolBar_->setGeometry(0, 0, layout_.client.width(), layout_.toolBarHeight);
   connect(toolBar_, &MainToolbar::buttonClick, this, &FrmMain::tbToolBar_ButtonClick);
 
-  statusBar_ = new MainStatusBar(surface_);
+  statusBar_ = new MainStatusBar(state_.canvas, surface_);
   statusBar_->setGeometry(0, layout_.client.height() - layout_.statusBarHeight,
                           layout_.client.width(), layout_.statusBarHeight);
 
@@ -157,6 +158,7 @@ void FrmMain::showModelChanges() {
     for (int column = 0; column < kGridSize; ++column)
       if (state_.canvas.at(column, row) != shownCanvas_.at(column, row))
         dirty |= surface_->cellArea(column, row);
+  if (!dirty.isEmpty()) statusBar_->budgetPanel()->canvasChanged();
   const DrawingColour& c = state_.colour;
   if (c.penColor != shownColour_.penColor || c.penTransparent != shownColour_.penTransparent)
     dirty |= layout_.shape2;

@@ -6,10 +6,11 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "app/ui/ColourBudgetPanel.h"
+
 namespace pictavo::ui {
 namespace {
 
-// A status-bar panel with a thin sunken edge, whatever the widget style draws.
 class SunkenPanel : public QLabel {
  public:
   using QLabel::QLabel;
@@ -18,13 +19,7 @@ class SunkenPanel : public QLabel {
   void paintEvent(QPaintEvent* event) override {
     QLabel::paintEvent(event);
     QPainter p(this);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(palette().color(QPalette::Light));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    drawSunkenEdge(p, rect(), palette());
   }
 };
 
@@ -37,15 +32,27 @@ QLabel* panel(const QString& name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-MainStatusBar::MainStatusBar(QWidget* parent)
+void drawSunkenEdge(QPainter& p, const QRect& rect, const QPalette& palette) {
+  const QRect r = rect.adjusted(0, 0, -1, -1);
+  p.setPen(palette.color(QPalette::Dark));
+  p.drawLine(r.topLeft(), r.topRight());
+  p.drawLine(r.topLeft(), r.bottomLeft());
+  p.setPen(palette.color(QPalette::Light));
+  p.drawLine(r.bottomLeft(), r.bottomRight());
+  p.drawLine(r.topRight(), r.bottomRight());
+}
+
+MainStatusBar::MainStatusBar(const Canvas& canvas, QWidget* parent)
     : QStatusBar(parent),
       text_(panel(QStringLiteral("Panel1"), QStringLiteral("Status"), this)),
+      budget_(new ColourBudgetPanel(canvas, this)),
       date_(panel(QStringLiteral("Panel2"), QString(), this)),
       time_(panel(QStringLiteral("Panel3"), QString(), this)),
       clock_(new QTimer(this)) {
   setObjectName(QStringLiteral("sbStatusBar"));
   setSizeGripEnabled(false);
   addPermanentWidget(text_, 1);
+  addPermanentWidget(budget_);
   addPermanentWidget(date_);
   addPermanentWidget(time_);
   showClock();

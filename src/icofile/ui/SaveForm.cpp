@@ -1,10 +1,13 @@
 #include "icofile/ui/SaveForm.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "icofile/ColourReduction.h"
 #include "icofile/ui/FormControls.h"
@@ -20,6 +23,43 @@ constexpr int kRowPitch = 56;
 
 QRect row(int n, int left, int width, int height, int down = 0) {
   return {left, kRowTop + kRowPitch * n + down, width, height};
+}
+
+using Backdrop = SaveForm::Backdrop;
+
+constexpr QRgb kLightBackdrop = qRgb(255, 255, 255);
+constexpr QRgb kDarkBackdrop = qRgb(40, 40, 40);
+constexpr QRgb kCheckLight = qRgb(255, 255, 255);
+constexpr QRgb kCheckDark = qRgb(204, 204, 204);
+constexpr int kCheckSize = 4;  // pixels a square in the previews
+
+QRgb backdropPixel(Backdrop backdrop, QRgb windowColour, int x, int y, int checkSize = kCheckSize) {
+  switch (backdrop) {
+    case Backdrop::Light: return kLightBackdrop;
+    case Backdrop::Dark: return kDarkBackdrop;
+    case Backdrop::Checkerboard: return (x / checkSize + y / checkSize) % 2 ? kCheckDark : kCheckLight;
+    case Backdrop::Window: break;
+  }
+  return windowColour;
+}
+
+QImage overBackdrop(const QImage& icon, const std::array<std::int16_t, kCellCount>& transparent,
+                    Backdrop backdrop, QRgb windowColour) {
+  QImage shown = icon;
+  for (int y = 0; y < kGridSize; ++y)
+    for (int x = 0; x < kGridSize; ++x)
+      if (transparent[y * kGridSize + x] == 1) shown.setPixel(x, y, backdropPixel(backdrop, windowColour, x, y));
+  return shown;
+}
+
+// A small framed sample of the backdrop for its toggle button.
+QIcon swatch(Backdrop backdrop, QRgb windowColour) {
+  constexpr int kSide = 12;
+  QImage image(kSide, kSide, QImage::Format_RGB32);
+  for (int y = 0; y < kSide; ++y)
+    for (int x = 0; x < kSide; ++x) image.setPixel(x, y, backdropPixel(backdrop, windowColour, x, y, 3));
+  QPainter(&image).drawRect(0, 0, kSide - 1, kSide - 1);
+  return QIcon(QPixmap::fromImage(image));
 }
 
 QString quality(int passes) {
@@ -89,6 +129,51 @@ void SaveForm::buildControls() {
   check1_->setGeometry(16, 240, 345, 25);
   auto* cancel = placeButton(this, "Command1", QStringLiteral("Cancel"), QRect(376, 240, 89, 25));
   connect(cancel, &QPushButton::clicked, this, &SaveForm::Command1_Click);
+  buildBackdropToggle();
+}
+
+void SaveForm::buildBackdropToggle() {
+  auto* label = placeLabel(this, "BackdropLabel", QStringLiteral("Background:"), QRect(300, 36, 85, 17));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  const struct {
+    const char* name;
+    const char* tip;
+  } kinds[] = {{"BackdropWindow", "Previews on the window color"},
+               {"BackdropLight", "Previews on a light background"},
+               {"BackdropDark", "Previews on a dark background"},
+               {"BackdropCheckerboard", "Previews on a checkerboard"}};
+  auto* group = new QButtonGroup(this);
+  const QRgb windowColour = palette().color(QPalette::Button).rgb();
+  for (int n = 0; n < 4; ++n) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(QString::fromLatin1(kinds[n].name));
+    b->setToolTip(QString::fromLatin1(kinds[n].tip));
+    b->setIcon(swatch(Backdrop(n), windowColour));
+    b->setIconSize(QSize(12, 12));
+    b->setCheckable(true);
+    // The chosen one must stand out at a glance, which the style's pressed look does not.
+    b->setStyleSheet(QStringLiteral("QToolButton { border: 1px solid palette(mid); background: palette(button); }"
+                                    "QToolButton:checked { border: 2px solid palette(highlight); }"));
+    b->setGeometry(389 + 19 * n, 35, 18, 18);
+    group->addButton(b, n);
+    backdropButtons_[n] = b;
+  }
+  backdropButtons_[int(backdrop_)]->setChecked(true);
+  connect(group, &QButtonGroup::idClicked, this, [this](int id) { setBackdrop(Backdrop(id)); });
+}
+
+void SaveForm::setBackdrop(Backdrop backdrop) {
+  backdrop_ = backdrop;
+  backdropButtons_[int(backdrop)]->setChecked(true);
+  showPreviews();
+}
+
+void SaveForm::showPreviews() {
+  if (previews_[0].isNull()) return;  // not worked out yet
+  const QRgb windowColour = palette().color(QPalette::Button).rgb();
+  IconPicture* pictures[] = {picture3_, picture1_, picture2_};
+  for (int n = 0; n < 3; ++n)
+    pictures[n]->showImage(overBackdrop(previews_[n], transparent_, backdrop_, windowColour));
 }
 
 IconPicture* SaveForm::picture(int n) const {
@@ -106,25 +191,24 @@ void SaveForm::Form_Activate() {
   // window under this handler, and the work takes about a millisecond.
   endDrag(state_);  // a selection outline in progress is not part of the icon
   IcoState& ico = state_.ico;
-  const QColor buttonFace = palette().color(QPalette::Button);
   label8_->hide();
   const int count = countColors(state_);
   label2_->setText(QString::number(count));
 
   prepared_ = state_.canvas;
   copySourceColours(ico, prepared_);
-  picture3_->showImage(iconImage(prepared_, buttonFace));
-  std::array<std::int16_t, kCellCount> flags{};
-  for (int i = 0; i < kCellCount; ++i) flags[i] = prepared_.cells()[i].transparent;
+  for (int i = 0; i < kCellCount; ++i) transparent_[i] = prepared_.cells()[i].transparent;
+  previews_[0] = iconImage(prepared_, Qt::white);
   prepare16(ico, prepared_);
-  picture1_->showImage(iconImage(ico.colors16, &flags, buttonFace));
+  previews_[1] = iconImage(ico.colors16);
 
   const Reduction reduction = prepare256(ico, prepared_, count);
   if (reduction.passes > 0) {
     label8_->setText(quality(reduction.passes));
     label8_->show();
   }
-  picture2_->showImage(iconImage(ico.colors256, &flags, buttonFace));
+  previews_[2] = iconImage(ico.colors256);
+  showPreviews();
 }
 
 void SaveForm::chooseReducedDepth(int depth) {

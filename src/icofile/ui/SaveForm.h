@@ -1,11 +1,14 @@
 #pragma once
+#include <QImage>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 #include "app/ProgramState.h"
 
 class QCheckBox;
 class QLabel;
+class QToolButton;
 
 namespace pictavo::ui {
 
@@ -15,10 +18,13 @@ class IconPicture;
 // and 256 colours, with its colour count; a button per depth puts the reduced
 // colours on the canvas (one undo step) and asks for the file name. Everything
 // is worked out again whenever the window is shown or becomes active, since the
-// canvas can be edited while it is open.
+// canvas can be edited while it is open. The previews can be looked at over
+// light, dark or checkerboard backdrops instead of the window's own colour.
 class SaveForm : public QWidget {
   Q_OBJECT
  public:
+  enum class Backdrop { Window, Light, Dark, Checkerboard };
+
   // `canvasChanged` repaints the main window after the colours are replaced.
   SaveForm(ProgramState& state, std::function<void()> canvasChanged, QWidget* parent = nullptr);
 
@@ -29,6 +35,9 @@ class SaveForm : public QWidget {
   QLabel* countLabel() const { return label2_; }
   QLabel* qualityLabel() const { return label8_; }
   QCheckBox* defaultCheck() const { return check1_; }
+  QToolButton* backdropButton(Backdrop backdrop) const { return backdropButtons_[int(backdrop)]; }
+  Backdrop backdrop() const { return backdrop_; }
+  void setBackdrop(Backdrop backdrop);
 
  signals:
   // A depth was chosen and prepared; SaveAs continues the save.
@@ -48,6 +57,8 @@ class SaveForm : public QWidget {
 
  private:
   void buildControls();
+  void buildBackdropToggle();
+  void showPreviews();
   void chooseReducedDepth(int depth);
   void chooseDepth(int depth);
 
@@ -60,6 +71,11 @@ class SaveForm : public QWidget {
   IconPicture* picture3_ = nullptr;
   QCheckBox* check1_ = nullptr;
   Canvas prepared_;  // the canvas the save tables were prepared from
+  std::array<QToolButton*, 4> backdropButtons_{};
+  Backdrop backdrop_ = Backdrop::Window;
+  // The three previews before a backdrop goes under their transparent cells.
+  std::array<QImage, 3> previews_;  // as is, 16 colours, 256 colours
+  std::array<std::int16_t, kCellCount> transparent_{};
 };
 
 }  // namespace pictavo::ui
