@@ -2,8 +2,8 @@
 // (every 32 x 32 image as an icon file, made durable before it exits) and
 // icoutils' `wrestool -x -t 14` (every icon group, never flushed), on the same
 // DLL, runs interleaved, each into a fresh folder on the same file system.
-// Usage: bench_extract [pictavo-cli] [dll] [runs]
-//   defaults: pictavo-cli beside this program's folder, Wine's shell32.dll, 9 runs
+// Usage: bench_extract [RUNS] [PICTAVO-CLI] [DLL]
+//   defaults: 9 runs, pictavo-cli beside this program's folder, Wine's shell32.dll
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <spawn.h>
@@ -95,9 +95,9 @@ bool onPath(const char* program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string cli = argc > 1 ? argv[1] : besideThisProgram("pictavo-cli");
-  const std::string dll = argc > 2 ? argv[2] : kShell32;
-  const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 9;
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+  const std::string cli = argc > 2 ? argv[2] : besideThisProgram("pictavo-cli");
+  const std::string dll = argc > 3 ? argv[3] : kShell32;
   if (!fs::exists(dll)) return std::printf("no %s (Debian package libwine): nothing to measure\n", dll.c_str()), 0;
   if (!onPath("wrestool")) return std::printf("no wrestool (Debian package icoutils): nothing to measure\n"), 0;
 

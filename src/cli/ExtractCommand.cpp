@@ -4,6 +4,8 @@
 
 #include "cli/CliCommands.h"
 #include "cli/IconInput.h"
+#include "canvas/Preview.h"
+#include "icofile/FileHandle.h"
 #include "icofile/IcoResult.h"
 #include "icofile/IconDecoder.h"
 #include "platform/AtomicFile.h"
@@ -27,6 +29,9 @@ int runExtract(ArgCursor& args) {
 
   ProgramState state;
   scanOrFail(state, file);
+  RegularFileOpening opening;
+  const FileHandle in = openForReading(file, &opening);
+  if (!in) throw CliError(kBadInput, whyNotOpened(file, opening));
   std::error_code ec;
   std::filesystem::create_directories(outDir, ec);
   const std::string stem = std::filesystem::path(file).filename().string();
@@ -34,11 +39,13 @@ int runExtract(ArgCursor& args) {
   // One editor serves every icon: loading one replaces the whole canvas, and
   // saving prepares the save tables afresh, so nothing carries over.
   for (int i = 0; i < state.ico.iconCount; ++i) {
-    const DecodeOutcome decoded = loadIconOntoCanvas(state, i);
+    const DecodeOutcome decoded = loadTempIcoFrom(state.ico, i, in.get());
     if (!decoded) {
       std::cerr << "icon " << i << ": " << decoded.message << '\n';
       continue;
     }
+    moveTempIco2Pixel(state.ico, state.canvas);
+    layIcon(state.canvas, state.preview);
     const auto out = std::filesystem::path(outDir) / (stem + "-" + std::to_string(i) + ".ico");
     // Each file still replaces its name atomically; the disk is flushed once for all.
     saveOrFail(state, out.string(), depth, Durability::Batched);

@@ -120,18 +120,23 @@ DecodeOutcome decodeFound(IcoState& ico, const std::uint8_t* data, std::size_t s
 DecodeOutcome loadTempIco(IcoState& ico, int k) {
   const std::string& path = ico.openPath;
   if (!isFound(ico, k)) return noSuchIcon(ico, k, path);
-  const std::int64_t position = positionOf(ico, k);
-  ImageBytes bytes{};
-  std::size_t got = 0;
   RegularFileOpening opening;
   FileHandle file = openForReading(path, &opening);
   if (!file) {
     blank(ico);
     return {DecodeStatus::Unreadable, whyNotOpened(path, opening)};
   }
-  if (std::fseek(file.get(), static_cast<long>(position), SEEK_SET) != 0 ||
-      ((got = std::fread(bytes.data(), 1, bytes.size(), file.get())) < bytes.size() &&
-       std::ferror(file.get()))) {
+  return loadTempIcoFrom(ico, k, file.get());
+}
+
+DecodeOutcome loadTempIcoFrom(IcoState& ico, int k, std::FILE* file) {
+  const std::string& path = ico.openPath;
+  if (!isFound(ico, k)) return noSuchIcon(ico, k, path);
+  const std::int64_t position = positionOf(ico, k);
+  ImageBytes bytes{};
+  std::size_t got = 0;
+  if (std::fseek(file, static_cast<long>(position), SEEK_SET) != 0 ||
+      ((got = std::fread(bytes.data(), 1, bytes.size(), file)) < bytes.size() && std::ferror(file))) {
     const int err = errno;
     blank(ico);
     return {DecodeStatus::Unreadable, describeFileError("Could not read", path, err)};

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 
 #include "app/ProgramState.h"
@@ -27,6 +28,10 @@ DecodeStatus decodeIconImage(const std::uint8_t* data, std::size_t size, IcoStat
 
 // LoadTempIco: decodes found icon k (0..iconCount - 1) of ico.openPath.
 DecodeOutcome loadTempIco(IcoState& ico, int k);
+
+// The same from `file`, open on ico.openPath, for decoding many icons of one
+// file without opening it for each.
+DecodeOutcome loadTempIcoFrom(IcoState& ico, int k, std::FILE* file);
 
 // The same for found icon k of a scan of the bytes data[0, size) in memory;
 // bytes past `size` read as zero, as past the end of a file.

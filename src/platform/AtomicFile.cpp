@@ -79,12 +79,32 @@ void copyModeOfExisting(int fd, const std::string& target) {
   if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
 }
 
+// A file that does not exist yet can be written without a name and named once
+// whole, one change to the folder instead of a temporary name and a rename.
+// False when that cannot be done here (the name exists, the file system or
+// /proc does not allow it, a write failed): the caller then goes the usual way,
+// which reports any failure.
+bool createWholeUnderNewName(const std::string& target, const void* data, std::size_t size) {
+  const std::string folder = fs::path(target).parent_path().string();
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  char self[32];
+  std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+  const bool named = writeAll(fd, static_cast<const char*>(data), size) &&
+                     ::linkat(AT_FDCWD, self, AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0;
+  ::close(fd);
+  return named;
+}
+
 }  // namespace
 
 int replaceFileAtomically(const std::string& path, const void* data, std::size_t size,
                           Durability durability) {
   std::string target;
   if (const int err = resolveTarget(path, target); err != 0) return err;
+  if (durability == Durability::Batched && ::access(target.c_str(), F_OK) != 0 && errno == ENOENT &&
+      createWholeUnderNewName(target, data, size))
+    return 0;
   std::string tempPath;
   const int fd = createExclusive(tempPath, target);
   if (fd < 0) return errno;

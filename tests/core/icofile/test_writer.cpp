@@ -126,13 +126,14 @@ TEST(SaveIcon, BatchedSavesAreWholeAtOnceAndFlushedTogether) {
   ScratchDir dir;
   ProgramState state;
   state.canvas.cell(5) = Cell{rgb(1, 2, 3), 0};
-  for (int n = 0; n < 3; ++n) {
+  for (int n = 0; n < 4; ++n) {
     const std::string path = dir.path(std::to_string(n) + ".ico");
-    writeFile(path, Bytes(9000, 7));  // replaced whole, never left longer
+    if (n % 2) writeFile(path, Bytes(9000, 7));  // replaced whole, never left longer
     ASSERT_TRUE(saveIcon(state, path, 24, Durability::Batched));
     EXPECT_EQ(readFile(path), encodeIcon24(state.canvas));
   }
-  EXPECT_EQ(dir.entries(), 3);
+  EXPECT_FALSE(saveOnFullDisk(state, dir.path("new.ico"), Durability::Batched));
+  EXPECT_EQ(dir.entries(), 4);
   EXPECT_EQ(flushFileSystemOf(dir.root.string()), 0);
   EXPECT_EQ(flushFileSystemOf(dir.path("missing")), ENOENT);
 }
