@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include "app/ui/DecorPictures.h"
-#include "app/ui/PointerEvents.h"
 
 namespace pictavo::ui {
 namespace {
@@ -43,7 +41,7 @@ void paintHatch(QPainter& p, const QRect& r) {
 }
 
 FormSurface::FormSurface(const ProgramState& state, const MainLayout& layout, QWidget* parent)
-    : QWidget(parent),
+    : PointerWidget(parent),
       state_(state),
       layout_(layout),
       iconFrame_(yourIconFrame(layout.picture2Visible ? layout.picture2.size() : layout.picture4.size())),
@@ -108,19 +106,7 @@ void FormSurface::paintColourControls(QPainter& p) const {
   paintHatch(p, layout_.shape1);
 }
 
-void FormSurface::mousePressEvent(QMouseEvent* event) {
-  emit pressed(buttonBits(event->button()), shiftBits(event->modifiers()), event->position().x(),
-               event->position().y());
-}
 
-void FormSurface::mouseMoveEvent(QMouseEvent* event) {
-  emit moved(buttonBits(event->buttons()), shiftBits(event->modifiers()), event->position().x(),
-             event->position().y());
-}
 
-void FormSurface::mouseReleaseEvent(QMouseEvent* event) {
-  emit released(buttonBits(event->button()), shiftBits(event->modifiers()), event->position().x(),
-                event->position().y());
-}
 
 }  // namespace pictavo::ui

@@ -4,6 +4,7 @@
 
 #include "app/ProgramState.h"
 #include "app/ui/MainLayout.h"
+#include "platform/ui/PointerWidget.h"
 
 namespace pictavo::ui {
 
@@ -11,7 +12,7 @@ namespace pictavo::ui {
 // backdrop, the sunken frame, the colour indicator with the transparent swatch
 // and the decorative pictures; buttons, palette, preview and bars are its children.
 // Pointer events arrive here in client pixels and are passed on as signals.
-class FormSurface : public QWidget {
+class FormSurface : public PointerWidget {
   Q_OBJECT
  public:
   FormSurface(const ProgramState& state, const MainLayout& layout, QWidget* parent);
@@ -19,16 +20,9 @@ class FormSurface : public QWidget {
   const MainLayout& layout() const { return layout_; }
   QRect cellArea(int column, int row) const;
 
- signals:
-  void pressed(int button, int shift, double x, double y);
-  void moved(int buttons, int shift, double x, double y);
-  void released(int button, int shift, double x, double y);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void paintCells(QPainter& p, const QRect& area) const;

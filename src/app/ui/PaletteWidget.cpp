@@ -4,12 +4,11 @@
 #include <QPushButton>
 
 #include "app/ui/DecorPictures.h"
-#include "app/ui/PointerEvents.h"
 
 namespace pictavo::ui {
 
 PaletteWidget::PaletteWidget(const QRect& bwButton, QWidget* parent)
-    : QWidget(parent), image_(paletteImage()), bw_(new QPushButton(QStringLiteral("BW"), this)) {
+    : PointerWidget(parent), image_(paletteImage()), bw_(new QPushButton(QStringLiteral("BW"), this)) {
   setObjectName(QStringLiteral("Picture1"));
   setFixedSize(image_.size());
   bw_->setObjectName(QStringLiteral("Command13"));
@@ -25,14 +24,6 @@ void PaletteWidget::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, image_);
 }
 
-void PaletteWidget::mousePressEvent(QMouseEvent* event) {
-  emit pressed(buttonBits(event->button()), shiftBits(event->modifiers()), event->position().x(),
-               event->position().y());
-}
 
-void PaletteWidget::mouseMoveEvent(QMouseEvent* event) {
-  emit moved(buttonBits(event->buttons()), shiftBits(event->modifiers()), event->position().x(),
-             event->position().y());
-}
 
 }  // namespace pictavo::ui

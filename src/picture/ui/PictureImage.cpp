@@ -1,25 +1,11 @@
 #include "picture/ui/PictureImage.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 namespace pictavo::ui {
-namespace {
 
-int buttonBits(Qt::MouseButtons buttons) {
-  return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-         (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int shiftBits(Qt::KeyboardModifiers modifiers) {
-  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-         (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-}  // namespace
-
-PictureImage::PictureImage(QWidget* form) : QWidget(form) {
+PictureImage::PictureImage(QWidget* form) : PointerWidget(form) {
   setObjectName(QStringLiteral("Image1"));
   // The sizes labels follow the pointer even between drags.
   setMouseTracking(true);
@@ -55,20 +41,8 @@ void PictureImage::paintEvent(QPaintEvent*) {
   p.drawImage(rect(), picture_);
 }
 
-void PictureImage::mousePressEvent(QMouseEvent* event) {
-  emit pressed(buttonBits(event->button()), shiftBits(event->modifiers()), event->position().x(),
-               event->position().y());
-}
 
-void PictureImage::mouseMoveEvent(QMouseEvent* event) {
-  emit moved(buttonBits(event->buttons()), shiftBits(event->modifiers()), event->position().x(),
-             event->position().y());
-}
 
-void PictureImage::mouseReleaseEvent(QMouseEvent* event) {
-  emit released(buttonBits(event->button()), shiftBits(event->modifiers()), event->position().x(),
-                event->position().y());
-}
 
 SelectionOutline::SelectionOutline(QWidget* form) : QWidget(form) {
   setObjectName(QStringLiteral("Shape1"));

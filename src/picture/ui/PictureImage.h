@@ -3,13 +3,14 @@
 #include <QWidget>
 
 #include "picture/PictureSampling.h"
+#include "platform/ui/PointerWidget.h"
 
 namespace pictavo::ui {
 
 // Image1: the picture area, showing the picture at its natural size or stretched
 // over the whole area. Reports pointer events in its own pixels; after a press
 // it keeps receiving them when the pointer leaves it.
-class PictureImage : public QWidget {
+class PictureImage : public PointerWidget {
   Q_OBJECT
  public:
   explicit PictureImage(QWidget* form);
@@ -20,16 +21,9 @@ class PictureImage : public QWidget {
   void showStretched(const QImage& picture, QSize area);
   void clear();
 
- signals:
-  void pressed(int button, int shift, double x, double y);
-  void moved(int buttons, int shift, double x, double y);
-  void released(int button, int shift, double x, double y);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QImage picture_;
