@@ -1,7 +1,9 @@
 // `thumbnail`: the best 32 x 32 icon of an .ico, .exe or .dll as a PNG, for
 // file managers (see data/pictavo.thumbnailer).
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <filesystem>
+#include <cerrno>
 #include <vector>
 
 #include "cli/CliCommands.h"
@@ -33,14 +35,16 @@ std::vector<Candidate> completeIcons(const IcoState& ico) {
   RegularFileOpening opening;
   const FileHandle in = openForReading(ico.openPath, &opening);
   if (!in) throw CliError(kBadInput, whyNotOpened(ico.openPath, opening));
-  std::error_code ec;
-  const auto length = static_cast<std::int64_t>(std::filesystem::file_size(ico.openPath, ec));
+  struct stat st {};
+  if (::fstat(::fileno(in.get()), &st) != 0)
+    throw CliError(kBadInput, describeFileError("Could not read", ico.openPath, errno));
+  const std::int64_t length = st.st_size;
   std::vector<Candidate> found;
   for (int k = 0; k < ico.iconCount; ++k) {
     const std::int64_t at = headerPosition(ico, k);
     const int bits = bitCountAt(in.get(), at);
     // A cut-off image would decode with made-up zeros.
-    if (!ec && imageBytes(bits) > 0 && at + imageBytes(bits) <= length) found.push_back({k, bits});
+    if (imageBytes(bits) > 0 && at + imageBytes(bits) <= length) found.push_back({k, bits});
   }
   std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) { return a.bits > b.bits; });
   return found;
