@@ -83,10 +83,10 @@ TEST(MemoryAndFile, GeneratedFilesGiveIdenticalResults) {
   const std::int64_t at[] = {0, 4084, 8193, 12290, 15600, 19900, 19990};
   int k = 0;
   for (int bits : {1, 4, 8, 24, 32, 16, 2}) {
-    ImageSpec spec(bits, std::vector<Colour>(bits <= 8 ? 1u << bits : 0u, 0x123456));
-    spec.pixel = [bits](int x, int y) { return std::uint32_t(x * 7 + y) & (bits >= 24 ? 0xFFFFFFFF : (1u << bits) - 1); };
-    spec.transparent = [](int x, int y) { return (x ^ y) % 5 == 0; };
-    place(edges, at[k++], makeImage(spec));
+    ImageSpec image(bits, std::vector<Colour>(bits <= 8 ? 1u << bits : 0u, 0x123456));
+    image.pixel = [bits](int x, int y) { return std::uint32_t(x * 7 + y) & (bits >= 24 ? 0xFFFFFFFF : (1u << bits) - 1); };
+    image.transparent = [](int x, int y) { return (x ^ y) % 5 == 0; };
+    place(edges, at[k++], makeImage(image));
   }
   edges.resize(19995);
   corpus.push_back({"edges", edges});
