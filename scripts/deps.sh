@@ -28,8 +28,8 @@ if ((${#missing[@]})); then
   [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
   log=$(mktemp)
   # apt's progress is long; it is shown only when something goes wrong.
-  if ! { "${sudo_cmd[@]}" apt-get update -qq &&
-         DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
+  if ! { "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq &&
+         DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
            --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
     cat "$log"
     rm -f "$log"
