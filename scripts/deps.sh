@@ -10,7 +10,9 @@ packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
 if [[ "${1:-}" == "--test" ]]; then
   # Independent readers and real icon-bearing DLLs that the tests check against;
   # validators of the installed desktop entry, AppStream data and manual pages.
-  packages+=(icoutils python3-pil libwine xvfb xauth desktop-file-utils appstream man-db)
+  # A window manager and the X tools that check the editor's windows from outside.
+  packages+=(icoutils python3-pil libwine xvfb xauth desktop-file-utils appstream man-db
+             python3 openbox wmctrl x11-utils xdotool imagemagick)
 elif [[ "${1:-}" == "--package" ]]; then
   # cpack's .deb generator: dpkg-shlibdeps works out the dependencies, file finds the programs.
   packages+=(dpkg-dev file)

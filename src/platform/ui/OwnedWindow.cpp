@@ -23,9 +23,13 @@ class CentreOnShow : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous()) {
+      // The window's own show handling comes first: some (message boxes) take their size there.
+      static_cast<QObject&>(window_).event(event);
       centre();
       followUntilFramed();
-    } else if (watched == followed_ && event->type() == QEvent::Move) {
+      return true;
+    }
+    if (watched == followed_ && event->type() == QEvent::Move) {
       if (!frameMargins(*followed_).isNull()) stopFollowing();
       if (window_.isVisible()) centre();
     }
@@ -92,6 +96,10 @@ void ownWindow(QWidget& window, QWidget* anchor, bool maximizable) {
   Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (maximizable) flags |= Qt::WindowMinMaxButtonsHint;
   window.setWindowFlags(flags);
+  centreWhenShown(window, anchor);
+}
+
+void centreWhenShown(QWidget& window, QWidget* anchor) {
   window.installEventFilter(new CentreOnShow(window, anchor));
 }
 

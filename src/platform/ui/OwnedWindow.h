@@ -11,6 +11,9 @@ namespace pictavo::ui {
 // `maximizable` keeps the maximise button (and lets the program maximise it).
 void ownWindow(QWidget& window, QWidget* anchor = nullptr, bool maximizable = false);
 
+// The centring alone, for dialogs that are already owned (message boxes, file dialogs).
+void centreWhenShown(QWidget& window, QWidget* anchor = nullptr);
+
 // Where a window frame of `frameSize` goes: centred over `over`, moved back inside
 // `screen` (its top-left corner wins when it is larger than the screen).
 QRect centredOver(const QSize& frameSize, const QRect& over, const QRect& screen);
