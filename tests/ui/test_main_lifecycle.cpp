@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWindow>
+#include <sys/stat.h>
 
 #include "platform/ui/QProcessLauncher.h"
 #include "platform/ui/QtMessageBoxes.h"
@@ -293,6 +294,17 @@ class MainLifecycleTest : public QObject {
     store.setValue("IconDir", "/home/a/icons, with comma");
     QCOMPARE(ui::QtSettingsStore().value("IconDir").value_or(""), std::string("/home/a/icons, with comma"));
     QVERIFY(readFile(tmp_.path("Pictavo/Pictavo.conf")).find("[Settings]") != std::string::npos);
+    // Storing what is already there (every start does) leaves the file alone; a change replaces it.
+    const auto fileId = [&] {
+      struct stat st {};
+      return ::stat(tmp_.path("Pictavo/Pictavo.conf").c_str(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    const ino_t before = fileId();
+    store.setValue("IconDir", "/home/a/icons, with comma");
+    QCOMPARE(fileId(), before);
+    store.setValue("IconDir", "/home/b");
+    QVERIFY(fileId() != before);
+    QCOMPARE(ui::QtSettingsStore().value("IconDir").value_or(""), std::string("/home/b"));
   }
 
   void launcherReportsHowTheProgramEnded() {
