@@ -1,7 +1,8 @@
 // Start-up, whole process against whole process, on a virtual screen of its own
 // (Xvfb, no window manager): the time from starting a program until the X server
 // maps its main window, for the editor and for an empty Qt main window of the same
-// size (startup_empty_window), runs interleaved; and the time until the editor,
+// size (startup_empty_window; also with a menu bar and text, for what those cost
+// in any Qt program), runs interleaved; and the time until the editor,
 // started on a DLL, maps its icon chooser.
 // Usage: bench_startup [RUNS] [PICTAVO] [DLL]
 //   defaults: 15 runs, pictavo beside this program's folder, Wine's shell32.dll
@@ -172,14 +173,16 @@ int main(int argc, char* argv[]) {
                                         "XDG_CONFIG_HOME=" + (home / "config").string(), "PATH=/usr/bin:/bin",
                                         "QT_QPA_PLATFORM=xcb"};
 
-  Series editor, floor, chooser;
+  Series editor, floor, menus, chooser;
   for (int r = 0; r < runs; ++r) {
     floor.add(timeToMap(display, {empty}, env, "Pictavo"));
+    menus.add(timeToMap(display, {empty, "--menus"}, env, "Pictavo"));
     editor.add(timeToMap(display, {pictavo}, env, "Pictavo"));
     if (fs::exists(dll)) chooser.add(timeToMap(display, {pictavo, dll}, env, "Choose Icon"));
   }
   std::printf("%d runs each, interleaved\n", runs);
   report("empty Qt main window mapped", floor);
+  report("same with a menu bar and text", menus);
   report("Pictavo main window mapped", editor);
   if (!chooser.wall.empty()) report(("chooser for " + fs::path(dll).filename().string()).c_str(), chooser);
   std::printf("ratio editor / empty window: clock %.2f, processor %.2f (target 1.30 or less)\n",
