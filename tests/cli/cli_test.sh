@@ -52,6 +52,18 @@ mkdir out
 "$CLI" extract two.bin -o out >/dev/null
 expect_eq "extracted files" "$(ls out | paste -sd' ')" "two.bin-0.ico two.bin-1.ico"
 expect_eq "extracted icon equals source" "$("$CLI" dump out/two.bin-1.ico)" "$(cat line16.txt)"
+# a save failing mid-batch (a folder has the second name) ends it: what was written is
+# still flushed to disk, then the failure is reported
+mkdir -p part/two.bin-1.ico
+if command -v strace >/dev/null && strace -o /dev/null true 2>/dev/null; then
+  strace -f -qq -e trace=syncfs -o syncs.txt "$CLI" extract two.bin -o part >part.txt 2>part.err
+  expect_eq "failed batch: status, count, flushes, files" \
+    "$? $(cat part.txt) $(grep -c 'syncfs(' syncs.txt) $(ls part | paste -sd' ')" \
+    "2 extracted 1 of 2 1 two.bin-0.ico two.bin-1.ico"
+  expect_eq "failed batch names the file" "$(grep -c 'part/two.bin-1.ico' part.err)" 1
+else
+  skip "strace cannot run here, the flush of a failed batch is not checked"
+fi
 
 # --- usage and exit codes (argument lists are word-split)
 : > empty.bin
