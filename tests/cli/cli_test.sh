@@ -140,7 +140,14 @@ if $PY -c 'import PIL' 2>/dev/null; then
     "$CLI" convert pics/$f --dump > out.txt 2>&1
     expect_eq "$f converts" "$(cells out.txt 0,0 15,31 16,0 31,31 | snap)" "FF0000 FF0000 0000FF 0000FF"
   done
-  for f in pics/{cut-,garbage.,empty.}* pics/*-inside.* pics/huge.*; do
+  # a picture under another kind's name reads as what it holds, and says so
+  for f in good.png png-inside.ico png-inside.jpg gif-inside.bmp emf-inside.wmf; do
+    "$CLI" convert pics/$f --dump > out.txt 2>err.txt
+    holds=${f%%-*}
+    expect_eq "$f converts" "$? $(cells out.txt 0,0 15,31 16,0 31,31) $(grep -c "pics/$f holds ${holds^^} data" err.txt)" \
+      "0 FF0000 FF0000 0000FF 0000FF $([[ $f == good.* ]] && echo 0 || echo 1)"
+  done
+  for f in pics/{cut-,garbage.,empty.}* pics/huge.*; do
     "$CLI" convert "$f" --dump >/dev/null 2>err.txt
     expect_eq "exit of convert $f" "$? $(grep -c 'too large' err.txt)" "2 $([[ $f == *huge* ]] && echo 1 || echo 0)"
   done

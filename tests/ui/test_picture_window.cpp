@@ -108,6 +108,16 @@ class PictureWindowTest : public QObject {
     QVERIFY(!fresh.state.busy);
   }
 
+  // A PNG named .ico opens as the picture it is, with no message.
+  void aPictureUnderAnotherKindsNameOpens() {
+    PictureRig rig;
+    const QImage picture = blocks(60, 70);
+    QVERIFY(picture.save(QString::fromStdString(rig.tmp.path("png.ico")), "PNG"));
+    PictureForm* form = rig.open(QImage(), "png.ico");
+    QVERIFY(form && form->isVisible() && rig.boxes.shown().empty());
+    QCOMPARE(form->displayedPixels().copy(0, 20, 60, 70).convertToFormat(QImage::Format_RGB32), picture);
+  }
+
   // Fit, proportions, natural size again, and a maximised window.
   void fitting() {
     PictureRig rig;
