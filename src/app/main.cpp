@@ -64,7 +64,8 @@ int main(int argc, char* argv[]) {
 
   pictavo::ProgramState state;
   pictavo::ui::QtMessageBoxes messages;
-  pictavo::ui::QtSettingsStore store;
+  pictavo::ui::QtSettingsStore store(QString::fromStdString(pictavo::ui::userStoreFile()),
+                                     QString::fromStdString(pictavo::ui::olderUserStoreFile()));
   pictavo::ui::QProcessLauncher launcher;
   const pictavo::ui::Services services{messages, store, launcher};
 
