@@ -106,7 +106,7 @@ std::string temporaryNameBeside(const std::string& target, int attempt, RandomSo
   } else {
     timespec now {};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    std::snprintf(suffix, sizeof suffix, ".%x-%x-%llx%09lx.tmp", unsigned(::getpid()), unsigned(attempt),
+    std::snprintf(suffix, sizeof suffix, ".%x-%x-%llx-%08lx.tmp", unsigned(::getpid()), unsigned(attempt),
                   static_cast<unsigned long long>(now.tv_sec), static_cast<unsigned long>(now.tv_nsec));
   }
   return (p.parent_path() / ("." + p.filename().string() + suffix)).string();
