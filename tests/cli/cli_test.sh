@@ -3,12 +3,7 @@
 set -u
 CLI=$1
 HERE=$(cd "$(dirname "$0")" && pwd)
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-passed=0 failed=0 skipped=0
-expect_eq() { [[ "$2" == "$3" ]] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: $1: expected [$3], got [$2]"; }; }
-skip() { skipped=$((skipped + 1)); echo "SKIP: $*"; }
+. "$HERE/test_support.sh"
 # cells FILE COLUMN,ROW...: the dump entries there, space separated
 cells() { local f=$1; shift; for at in "$@"; do sed -n "$((${at#*,} + 1))p" "$f" | cut -d' ' -f$((${at%,*} + 1)); done | paste -sd' '; }
 bits() { "$CLI" scan "$1" | head -1 | cut -d' ' -f5; }
@@ -176,5 +171,4 @@ else
   skip "libwine not installed"
 fi
 
-echo "$passed passed, $failed failed, $skipped skipped"
-[[ $failed -eq 0 ]]
+finish

@@ -4,12 +4,7 @@
 # Usage: terminal_test.sh PICTAVO PICTAVO_CLI PROJECT_VERSION DATA_DIR
 set -u
 EDITOR=$1 CLI=$2 VERSION=$3 DATA=$4
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-passed=0 failed=0 skipped=0
-expect_eq() { [[ "$2" == "$3" ]] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: $1: expected [$3], got [$2]"; }; }
-skip() { skipped=$((skipped + 1)); echo "SKIP: $*"; }
+. "$(cd "$(dirname "$0")" && pwd)/test_support.sh"
 # No display at all: a program that made a window would fail here.
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$@"; }
 man_text() { LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$1" 2>/dev/null; }
@@ -50,5 +45,4 @@ else
   skip "man not installed (package man-db), manual pages not read"
 fi
 
-echo "$passed passed, $failed failed, $skipped skipped"
-[[ $failed -eq 0 ]]
+finish
