@@ -94,11 +94,17 @@ LoadedPicture loadPicture(const QString& path) {
                                     ? drawMetafile(*type, bytes)
                                     : decodeRaster(*type, bytes);
   if (!decoded.ok()) return decoded;
+  return pictureFromImage(decoded.image);
+}
+
+LoadedPicture pictureFromImage(const QImage& image) {
+  if (image.isNull()) return refused(QStringLiteral("there is no picture"));
+  if (!fitsBudget(image.size())) return refused(QStringLiteral("the picture is too large"));
   // A picture with transparent parts is displayed over a white window.
-  QImage shown(decoded.image.size(), QImage::Format_RGB32);
+  QImage shown(image.size(), QImage::Format_RGB32);
   if (shown.isNull()) return refused(QStringLiteral("not enough memory for the picture"));
   shown.fill(Qt::white);
-  QPainter(&shown).drawImage(0, 0, decoded.image);
+  QPainter(&shown).drawImage(0, 0, image);
   return {shown, QString()};
 }
 

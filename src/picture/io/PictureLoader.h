@@ -25,4 +25,8 @@ constexpr qint64 kMaxPictureFileBytes = 160ll * 1024 * 1024;
 // be what its extension says and complete; shared by the editor and pictavo-cli.
 LoadedPicture loadPicture(const QString& path);
 
+// A picture already in memory (the system clipboard's), sized and shown as a
+// loaded file would be.
+LoadedPicture pictureFromImage(const QImage& image);
+
 }  // namespace pictavo
