@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QTimer>
 
 #include "app/ui/FrmMain.h"
 #include "icofile/ui/OpenCommand.h"
@@ -48,7 +49,9 @@ void FrmMain::setUpClipboard() {
   // clipboard manager), so the menu looks again as it opens.
   connect(findChild<QMenu*>(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this,
           &FrmMain::updatePasteImageItem);
-  updatePasteImageItem();
+  // Asking another program for its clipboard takes a round trip; the window shows first.
+  menuItem(QStringLiteral("mnuEditPasteImage"))->setEnabled(false);
+  QTimer::singleShot(0, this, &FrmMain::updatePasteImageItem);
 }
 
 void FrmMain::updatePasteImageItem() {
