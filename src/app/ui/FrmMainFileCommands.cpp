@@ -42,16 +42,16 @@ OpenCommand& FrmMain::openCommand() {
 void FrmMain::mnuFileOpen_Click() { openCommand().mnuFileOpen_Click(); }
 void FrmMain::OpenNamedFile() { openCommand().openNamedFile(); }
 void FrmMain::mnuFileRecent_Click(const QString& path) { openCommand().openFile(path.toStdString()); }
+void FrmMain::mnuFileSave_Click() { saveCommand().mnuFileSave_Click(); }
+void FrmMain::mnuFileSaveAs_Click() { saveCommand().mnuFileSaveAs_Click(); }
+void FrmMain::mnuFileSaveAs16_Click() { saveCommand().mnuFileSaveAs16_Click(); }
+void FrmMain::mnuFileSaveAs256_Click() { saveCommand().mnuFileSaveAs256_Click(); }
+void FrmMain::mnuFileSaveAs24_Click() { saveCommand().mnuFileSaveAs24_Click(); }
 
 void FrmMain::setUpRecentIcons() {
   recentIcons_ = new RecentIconsMenu(*findChild<QMenu*>(QStringLiteral("mnuFile")),
                                      *findChild<QMenu*>(QStringLiteral("mnuFileRecent")), services_.store);
   connect(recentIcons_, &RecentIconsMenu::chosen, this, &FrmMain::mnuFileRecent_Click);
 }
-void FrmMain::mnuFileSave_Click() { saveCommand().mnuFileSave_Click(); }
-void FrmMain::mnuFileSaveAs_Click() { saveCommand().mnuFileSaveAs_Click(); }
-void FrmMain::mnuFileSaveAs16_Click() { saveCommand().mnuFileSaveAs16_Click(); }
-void FrmMain::mnuFileSaveAs256_Click() { saveCommand().mnuFileSaveAs256_Click(); }
-void FrmMain::mnuFileSaveAs24_Click() { saveCommand().mnuFileSaveAs24_Click(); }
 
 }  // namespace pictavo::ui
