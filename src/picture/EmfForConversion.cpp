@@ -15,7 +15,9 @@ struct Bytes {
   std::size_t size;
   PictureBytes view() const { return {data, size}; }
   void put16(std::size_t at, std::uint16_t v) { data[at] = v & 0xFF, data[at + 1] = static_cast<std::uint8_t>(v >> 8); }
-  void put32(std::size_t at, std::uint32_t v) { put16(at, v & 0xFFFF), put16(at + 2, static_cast<std::uint16_t>(v >> 16)); }
+  void put32(std::size_t at, std::uint32_t v) {
+    put16(at, v & 0xFFFF), put16(at + 2, static_cast<std::uint16_t>(v >> 16));
+  }
 };
 
 bool unwantedControl(unsigned c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r'; }
@@ -27,7 +29,8 @@ void cleanWide(Bytes& b, std::size_t at, std::size_t count) {
   const auto unit = [&](std::size_t i) -> unsigned { return i < count ? v.u16(at + 2 * i) : 0u; };
   for (std::size_t i = 0; i < count; ++i) {
     const unsigned c = unit(i);
-    const bool paired = highSurrogate(c) ? lowSurrogate(unit(i + 1)) : lowSurrogate(c) && i > 0 && highSurrogate(unit(i - 1));
+    const bool paired =
+        highSurrogate(c) ? lowSurrogate(unit(i + 1)) : lowSurrogate(c) && i > 0 && highSurrogate(unit(i - 1));
     const bool closesCdata = c == '>' && i >= 2 && unit(i - 1) == ']' && unit(i - 2) == ']';
     if (unwantedControl(c) || c == 0xFFFE || c == 0xFFFF || closesCdata ||
         ((highSurrogate(c) || lowSurrogate(c)) && !paired))
@@ -42,11 +45,14 @@ void cleanNarrow(Bytes& b, std::size_t at, std::size_t count) {
   }
 }
 
-void cleanText(Bytes& b, std::size_t record, std::size_t recordBytes, std::size_t offset, std::size_t count, bool wide) {
+void cleanText(Bytes& b, std::size_t record, std::size_t recordBytes, std::size_t offset, std::size_t count,
+               bool wide) {
   const std::size_t bytes = wide ? 2 * count : count;
   if (offset > recordBytes || bytes > recordBytes - offset) return;
-  if (wide) cleanWide(b, record + offset, count);
-  else cleanNarrow(b, record + offset, count);
+  if (wide)
+    cleanWide(b, record + offset, count);
+  else
+    cleanNarrow(b, record + offset, count);
 }
 
 // An EMRTEXT structure at `at` whose string offset counts from the record's start.
