@@ -14,6 +14,9 @@ constexpr std::uint16_t kSetMapMode = 0x0103, kSetWindowExt = 0x020C;
 MetafileFrame refused(const std::string& why) { return {0, 0, why}; }
 
 MetafileFrame frameOfPixels(double width, double height) {
+  // Checked before rounding: a box libwmf measured may be anything a float holds.
+  if (!(width < 1e6 && height < 1e6)) return refused("the metafile declares a frame too large to draw");
+  if (!(width > -1e6 && height > -1e6)) return refused("the metafile declares an empty frame");
   const int w = roundHalfEven(width), h = roundHalfEven(height);
   if (w < 1 || h < 1) return refused("the metafile declares an empty frame");
   if (w > kMaxMetafileSide || h > kMaxMetafileSide) return refused("the metafile declares a frame too large to draw");

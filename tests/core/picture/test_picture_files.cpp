@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -162,7 +164,8 @@ TEST(MetafileHeader, PlainWmfFramedByItsWindowExtent) {
   EXPECT_EQ(readWmfFrame(view(longer)).error, "the WMF file is cut short");
   const MetafileFrame drawn = wmfFrameOfDrawnBox(2000, 1000);
   EXPECT_EQ(std::make_pair(drawn.width, drawn.height), std::make_pair(133, 67));
-  EXPECT_FALSE(wmfFrameOfDrawnBox(100, 0).ok());
+  for (double side : {0.0, -1.0, 1e30, std::numeric_limits<double>::infinity(), std::nan("")})
+    EXPECT_FALSE(wmfFrameOfDrawnBox(100, side).ok()) << side;
 }
 
 TEST(MetafileHeader, KindComesFromContent) {
