@@ -5,8 +5,9 @@
 namespace pictavo {
 namespace {
 
-constexpr std::uint32_t kExtTextOutA = 83, kExtTextOutW = 84, kPolyTextOutA = 96, kPolyTextOutW = 97,
-                        kSmallTextOut = 108;
+constexpr std::uint32_t kExtCreateFontW = 82, kExtTextOutA = 83, kExtTextOutW = 84, kPolyTextOutA = 96,
+                        kPolyTextOutW = 97, kSmallTextOut = 108;
+constexpr std::size_t kFaceNameAt = 40, kFaceNameUnits = 32;  // in EXTCREATEFONTINDIRECTW
 constexpr std::uint32_t kNoRect = 0x100, kSmallChars = 0x200;  // SMALLTEXTOUT options
 constexpr std::size_t kEmrTextBytes = 40;
 
@@ -23,8 +24,10 @@ struct Bytes {
 bool unwantedControl(unsigned c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r'; }
 bool highSurrogate(unsigned c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool lowSurrogate(unsigned c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool markup(unsigned c) { return c == '"' || c == '\'' || c == '<' || c == '>' || c == '&'; }
 
-void cleanWide(Bytes& b, std::size_t at, std::size_t count) {
+// `attribute`: the library writes this text as an attribute value, where markup breaks it too.
+void cleanWide(Bytes& b, std::size_t at, std::size_t count, bool attribute = false) {
   const PictureBytes v = b.view();
   const auto unit = [&](std::size_t i) -> unsigned { return i < count ? v.u16(at + 2 * i) : 0u; };
   for (std::size_t i = 0; i < count; ++i) {
@@ -32,7 +35,7 @@ void cleanWide(Bytes& b, std::size_t at, std::size_t count) {
     const bool paired =
         highSurrogate(c) ? lowSurrogate(unit(i + 1)) : lowSurrogate(c) && i > 0 && highSurrogate(unit(i - 1));
     const bool closesCdata = c == '>' && i >= 2 && unit(i - 1) == ']' && unit(i - 2) == ']';
-    if (unwantedControl(c) || c == 0xFFFE || c == 0xFFFF || closesCdata ||
+    if (unwantedControl(c) || c == 0xFFFE || c == 0xFFFF || closesCdata || (attribute && markup(c)) ||
         ((highSurrogate(c) || lowSurrogate(c)) && !paired))
       b.put16(at + 2 * i, 0xFFFD);
   }
@@ -65,6 +68,11 @@ void cleanEmrText(Bytes& b, std::size_t record, std::size_t recordBytes, std::si
 void cleanRecord(Bytes& b, std::size_t at, std::size_t bytes) {
   const PictureBytes v = b.view();
   const std::uint32_t type = v.u32(at);
+  if (type == kExtCreateFontW && bytes >= kFaceNameAt + 2 * kFaceNameUnits) {
+    std::size_t length = 0;
+    while (length < kFaceNameUnits && v.u16(at + kFaceNameAt + 2 * length) != 0) ++length;
+    cleanWide(b, at + kFaceNameAt, length, true);
+  }
   if ((type == kExtTextOutA || type == kExtTextOutW) && bytes >= 36 + kEmrTextBytes)
     cleanEmrText(b, at, bytes, at + 36, type == kExtTextOutW);
   if ((type == kPolyTextOutA || type == kPolyTextOutW) && bytes >= 40)

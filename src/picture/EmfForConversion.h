@@ -9,7 +9,8 @@ namespace pictavo {
 //   times over, refusing small files that carry a long one;
 // - replaces text the library would write into its SVG unescaped but that XML
 //   cannot hold (control characters, U+FFFE/U+FFFF, lone surrogates, "]]>")
-//   with U+FFFD, or '?' in 8-bit text, so the picture still draws.
+//   with U+FFFD, or '?' in 8-bit text, so the picture still draws; font names,
+//   which it writes as attribute values, lose markup characters the same way.
 // Damaged records are left alone for the library's own checks.
 void prepareEmfForConversion(std::uint8_t* data, std::size_t size);
 

@@ -22,7 +22,7 @@ def rle_bmp(bits):
     return b'BM' + struct.pack('<IHHI', offset + len(rows), 0, 0, offset) + info + palette + rows
 
 
-def emf(frame=(0, 0, 1693, 1693), description='', text=None):
+def emf(frame=(0, 0, 1693, 1693), description='', text=None, font='Sans'):
     def record(kind, payload):
         return struct.pack('<II', kind, 8 + len(payload)) + payload
     body = record(38, struct.pack('<IIiiI', 1, 5, 0, 0, 0))          # CREATEPEN 1: null pen
@@ -32,15 +32,18 @@ def emf(frame=(0, 0, 1693, 1693), description='', text=None):
         body += record(37, struct.pack('<I', slot))
         body += record(43, struct.pack('<iiii', left, 0, left + 33, 65))    # RECTANGLE
     if text is not None:                                              # EXTTEXTOUTW, one line at (4, 30)
+        face = font.encode('utf-16-le')[:62].ljust(64, b'\0')
+        body += record(82, struct.pack('<I5i8B', 4, -12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0) + face)
+        body += record(37, struct.pack('<I', 4))                      # EXTCREATEFONTINDIRECTW, select
         chars = text.encode('utf-16-le', 'surrogatepass')
         emrtext = struct.pack('<iiIII4iI', 4, 30, len(chars) // 2, 76, 0, 0, 0, 0, 0, 0)
         body += record(84, struct.pack('<4iIff', 0, 0, 63, 63, 1, 1.0, 1.0) + emrtext + pad4(chars))
     body += record(14, struct.pack('<III', 0, 16, 20))                # EOF
-    records = 1 + 2 + 3 * 2 + (text is not None) + 1
+    records = 1 + 2 + 3 * 2 + 3 * (text is not None) + 1
     described = pad4(description.encode('utf-16-le'))
     size = 88 + len(described)
     header = struct.pack('<II4i4iIIIIHHIII2i2i', 1, size, 0, 0, 63, 63, *frame, 0x464D4520, 0x10000,
-                         size + len(body), records, 4, 0, len(description), 88 if description else 0, 0,
+                         size + len(body), records, 4 + (text is not None), 0, len(description), 88 if description else 0, 0,
                          960, 960, 254, 254)
     return header + described + body
 
@@ -109,7 +112,7 @@ write('good-moved.wmf', wmf(origin=(1000, 500)))
 write('good-plain.wmf', wmf(placeable=False))
 write('good-unsized.wmf', wmf(placeable=False, window=False))
 write('good-described.emf', emf(description='Pictavo test picture\0' * 40))
-write('good-text.emf', emf(text='a ]]> b \ufffe \x01 <&> c'))
+write('good-text.emf', emf(text='a ]]> b \ufffe \x01 <&> c', font='Sans "<&>"'))
 for name in ('good.bmp', 'good.gif', 'good.jpg', 'good.ico', 'good.rle', 'good4.rle', 'good.emf', 'good.wmf',
              'good-plain.wmf'):
     data = open(name, 'rb').read()

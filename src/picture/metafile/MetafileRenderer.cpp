@@ -7,7 +7,7 @@ RenderedMetafile renderMetafile(const QByteArray& bytes) {
                           static_cast<std::size_t>(bytes.size())};
   const MetafileKind kind = metafileKindOf(file);
   if (kind == MetafileKind::Unknown) return {QImage(), QStringLiteral("neither an EMF nor a WMF file")};
-  const MetafileFrame frame = kind == MetafileKind::Wmf ? readWmfFrame(file) : readEmfFrame(file);
+  const MetafileFrame frame = readMetafileFrame(file);
   if (!frame.ok()) return {QImage(), QString::fromStdString(frame.error)};
   return kind == MetafileKind::Wmf ? renderWmf(bytes, frame) : renderEmf(bytes, frame.width, frame.height);
 }

@@ -12,31 +12,37 @@ using Units = std::vector<std::uint16_t>;
 
 namespace {
 
-void put32(Bytes& b, std::size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+void put16(Bytes& b, std::size_t at, std::uint16_t v) {
+  b[at] = v & 0xFF;
+  b[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
-// An EMF header with a description, then one text record of `type` whose
-// string (16-bit units, or bytes when `narrow`) starts `textAt` bytes into it.
+void put32(Bytes& b, std::size_t at, std::size_t v) {
+  put16(b, at, v & 0xFFFF);
+  put16(b, at + 2, static_cast<std::uint16_t>(v >> 16));
+}
+
+// An EMF header with a description, then one record of `type` whose text
+// (16-bit units, or bytes when `narrow`) starts `textAt` bytes into it.
 Bytes emfWithText(std::uint32_t type, std::size_t textAt, const Units& text, bool narrow,
                   std::uint32_t smallOptions = 0) {
   Bytes b(88 + 8, 0);
   put32(b, 0, 1), put32(b, 4, 96), put32(b, 40, 0x464D4520), put32(b, 60, 4), put32(b, 64, 88);
   const std::size_t record = b.size(), bytes = (textAt + text.size() * (narrow ? 1 : 2) + 3) / 4 * 4;
   b.resize(record + bytes, 0);
-  put32(b, record, type), put32(b, record + 4, static_cast<std::uint32_t>(bytes));
-  if (type == 108) put32(b, record + 16, static_cast<std::uint32_t>(text.size())), put32(b, record + 20, smallOptions);
-  const std::size_t emrText = type == 96 || type == 97 ? 40 : 36;
-  if (type == 96 || type == 97) put32(b, record + 36, 1);
-  if (type != 108)
-    put32(b, record + emrText + 8, static_cast<std::uint32_t>(text.size())),
-        put32(b, record + emrText + 12, static_cast<std::uint32_t>(textAt));
+  put32(b, record, type), put32(b, record + 4, bytes);
+  const bool poly = type == 96 || type == 97;
+  if (type == 108) {
+    put32(b, record + 16, text.size());
+    put32(b, record + 20, smallOptions);
+  } else if (type != 82) {  // an EMRTEXT: character count and string offset
+    if (poly) put32(b, record + 36, 1);
+    put32(b, record + (poly ? 40 : 36) + 8, text.size());
+    put32(b, record + (poly ? 40 : 36) + 12, textAt);
+  }
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (narrow)
-      b[record + textAt + i] = static_cast<std::uint8_t>(text[i]);
-    else
-      b[record + textAt + 2 * i] = text[i] & 0xFF,
-                              b[record + textAt + 2 * i + 1] = static_cast<std::uint8_t>(text[i] >> 8);
+    if (narrow) b[record + textAt + i] = static_cast<std::uint8_t>(text[i]);
+    else put16(b, record + textAt + 2 * i, text[i]);
   }
   return b;
 }
@@ -89,4 +95,12 @@ TEST(EmfForConversion, DescriptionIsBlankedAndDamagedRecordsLeftAlone) {
   const PictureBytes v{file.data(), file.size()};
   EXPECT_EQ(v.u32(60), 0u);
   EXPECT_EQ(v.u32(64), 0u);
+}
+
+TEST(EmfForConversion, FontNamesLoseWhatBreaksAnAttribute) {
+  Units name = {'A', '"', '<', '&', 0xFFFE, 'b', 0, '<'};
+  name.resize(32, 0);
+  Bytes file = emfWithText(82, 40, name, false);
+  prepareEmfForConversion(file.data(), file.size());
+  EXPECT_EQ(textOf(file, 40, 8, false), Units({'A', 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 'b', 0, '<'}));
 }
