@@ -108,29 +108,6 @@ class PictureWindowTest : public QObject {
     QVERIFY(!fresh.state.busy);
   }
 
-  // A WMF as Office documents embed it, without the placeable header: framed by its
-  // window extent (96 x 48 small logical units, read as points), drawn by pictavo-metafile.
-  void plainMetafile() {
-    std::string wmf;
-    const auto words = [&wmf](std::initializer_list<int> values) {
-      for (int v : values) wmf += static_cast<char>(v & 0xFF), wmf += static_cast<char>((v >> 8) & 0xFF);
-    };
-    words({1, 9, 0x300, 0, 0, 1, 7, 0, 0});  // header: one object, records of 7 words at most
-    words({5, 0, 0x020C, 48, 96});  // SETWINDOWEXT
-    words({7, 0, 0x02FC, 0, 0x00FF, 0, 0});  // CREATEBRUSHINDIRECT, red
-    words({4, 0, 0x012D, 0});  // SELECTOBJECT
-    words({7, 0, 0x041B, 48, 96, 0, 0});  // RECTANGLE
-    words({3, 0, 0});  // EOF
-    wmf[6] = static_cast<char>(wmf.size() / 2);
-    PictureRig rig;
-    writeFile(rig.tmp.path("plain.wmf"), wmf);
-    PictureForm* form = rig.open(QImage(), "plain.wmf");
-    QVERIFY(form && form->isVisible());
-    QCOMPARE(form->image1()->size(), QSize(128, 64));
-    rig.drag({0, 0}, {127, 63});
-    QCOMPARE(rig.state.canvas.at(16, 16).colour, rgb(255, 0, 0));
-  }
-
   // Fit, proportions, natural size again, and a maximised window.
   void fitting() {
     PictureRig rig;

@@ -171,9 +171,8 @@ TEST(MetafileHeader, PlainWmfFramedByItsWindowExtent) {
 TEST(MetafileHeader, KindComesFromContent) {
   Bytes oldVersion = plainWmf({{0}});
   put16(oldVersion, 4, 0x200);
-  EXPECT_EQ(metafileKindOf(view(plainWmf({{0}}))), MetafileKind::Wmf);
-  EXPECT_EQ(metafileKindOf(view(wmf(96, 96, 96))), MetafileKind::Wmf);
-  EXPECT_EQ(metafileKindOf(view(emf(100, 100))), MetafileKind::Emf);
-  EXPECT_EQ(metafileKindOf(view(oldVersion)), MetafileKind::Unknown);
-  EXPECT_EQ(metafileKindOf(view(jpeg())), MetafileKind::Unknown);
+  const std::vector<std::pair<Bytes, MetafileKind>> cases = {{plainWmf({{0}}), MetafileKind::Wmf},
+      {wmf(96, 96, 96), MetafileKind::Wmf}, {emf(100, 100), MetafileKind::Emf},
+      {oldVersion, MetafileKind::Unknown}, {jpeg(), MetafileKind::Unknown}};
+  for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(metafileKindOf(view(cases[i].first)), cases[i].second) << i;
 }
