@@ -10,9 +10,10 @@ packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
 if [[ "${1:-}" == "--test" ]]; then
   # Independent readers and real icon-bearing DLLs that the tests check against
   # (libwmf-bin, emf2svg and librsvg2-bin draw metafiles); validators of the
-  # installed desktop entry, AppStream data and manual pages.
+  # installed desktop entry, AppStream data and manual pages; strace, to see
+  # that pictavo-cli flushes a batch.
   packages+=(icoutils python3-pil libwine libwmf-bin emf2svg librsvg2-bin xvfb xauth desktop-file-utils appstream
-             man-db)
+             man-db strace)
 elif [[ "${1:-}" == "--package" ]]; then
   # cpack's .deb generator: dpkg-shlibdeps works out the dependencies, file finds the programs.
   packages+=(dpkg-dev file)

@@ -3,12 +3,13 @@
 #include <cstdlib>
 
 #include "canvas/Rounding.h"
+#include "picture/PictureSignature.h"
 
 namespace pictavo {
 namespace {
 
 constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
-constexpr std::size_t kWmfHeaderBytes = 18;
+constexpr std::size_t kWmfHeaderBytes = 18;  // after the placeable header, if there is one
 constexpr std::uint16_t kSetMapMode = 0x0103, kSetWindowExt = 0x020C;
 
 MetafileFrame refused(const std::string& why) { return {0, 0, why}; }
@@ -21,12 +22,6 @@ MetafileFrame frameOfPixels(double width, double height) {
   if (w < 1 || h < 1) return refused("the metafile declares an empty frame");
   if (w > kMaxMetafileSide || h > kMaxMetafileSide) return refused("the metafile declares a frame too large to draw");
   return {w, h, {}};
-}
-
-bool isWmfHeader(const PictureBytes& file, std::size_t at) {
-  if (!file.has(at, kWmfHeaderBytes)) return false;
-  const std::uint16_t type = file.u16(at), words = file.u16(at + 2), version = file.u16(at + 4);
-  return (type == 1 || type == 2) && words == 9 && (version == 0x100 || version == 0x300);
 }
 
 bool isPlaceable(const PictureBytes& file) { return file.has(0, 4) && file.u32(0) == kPlaceableWmfKey; }
@@ -68,12 +63,6 @@ MetafileFrame frameOfWindowRecords(const PictureBytes& file, std::size_t at) {
 
 }  // namespace
 
-MetafileKind metafileKindOf(const PictureBytes& file) {
-  if (isPlaceable(file) || isWmfHeader(file, 0)) return MetafileKind::Wmf;
-  if (file.has(0, 44) && file.u32(0) == 1 && file.u32(40) == kEmfSignature) return MetafileKind::Emf;
-  return MetafileKind::Unknown;
-}
-
 MetafileFrame readEmfFrame(const PictureBytes& file) {
   if (!file.has(0, 88) || file.u32(0) != 1 || file.u32(40) != kEmfSignature) return refused("not an EMF file");
   const std::uint32_t headerSize = file.u32(4), declaredBytes = file.u32(48);
@@ -89,7 +78,7 @@ MetafileFrame readWmfFrame(const PictureBytes& file) {
   const bool placeable = isPlaceable(file);
   const std::size_t meta = placeable ? kPlaceableWmfHeaderBytes : 0;
   if (!file.has(meta, kWmfHeaderBytes)) return refused(placeable ? "damaged WMF header" : "not a WMF file");
-  if (!placeable && !isWmfHeader(file, 0)) return refused("not a WMF file");
+  if (!placeable && pictureTypeOfContent(file) != PictureType::Wmf) return refused("not a WMF file");
   const std::uint16_t type = file.u16(meta), headerWords = file.u16(meta + 2);
   if ((type != 1 && type != 2) || headerWords != 9) return refused("damaged WMF header");
   // The metafile's size is given in 16-bit words.
@@ -107,7 +96,7 @@ MetafileFrame readWmfFrame(const PictureBytes& file) {
 }
 
 MetafileFrame readMetafileFrame(const PictureBytes& file) {
-  return metafileKindOf(file) == MetafileKind::Wmf ? readWmfFrame(file) : readEmfFrame(file);
+  return pictureTypeOfContent(file) == PictureType::Wmf ? readWmfFrame(file) : readEmfFrame(file);
 }
 
 MetafileFrame wmfFrameOfDrawnBox(double width, double height) {

@@ -18,18 +18,12 @@ struct MetafileFrame {
   bool ok() const { return error.empty(); }
 };
 
-enum class MetafileKind { Emf, Wmf, Unknown };
-
-// Told apart by content: the EMF header record, or a WMF header with or without
-// the placeable header before it.
-MetafileKind metafileKindOf(const PictureBytes& file);
-
 // EMF: the frame of the header record, in hundredths of a millimetre.
 MetafileFrame readEmfFrame(const PictureBytes& file);
 // WMF: the bounding box and units per inch of the placeable header; without one,
 // the window extent the records set; without that, measured by the renderer.
 MetafileFrame readWmfFrame(const PictureBytes& file);
-// Either of the above, by content.
+// Either of the above, by content (pictureTypeOfContent).
 MetafileFrame readMetafileFrame(const PictureBytes& file);
 
 // A WMF without a declared size: the box its records draw, in libwmf's device
