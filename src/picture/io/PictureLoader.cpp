@@ -82,7 +82,7 @@ LoadedPicture drawMetafile(PictureType type, const QByteArray& bytes) {
   QString error;
   const QImage image = renderMetafileInChild(bytes, error);
   if (image.isNull()) return refused(error);
-  if (image.size() != QSize(frame.width, frame.height))
+  if (!frame.measuredByRenderer && image.size() != QSize(frame.width, frame.height))
     return refused(QStringLiteral("the metafile renderer gave a picture of the wrong size"));
   return loadedAs(image);
 }
@@ -122,14 +122,20 @@ LoadedPicture loadPicture(const QString& path) {
                                     ? drawMetafile(*type, bytes)
                                     : decodeRaster(*type, bytes);
   if (!decoded.ok()) return decoded;
+  LoadedPicture loaded = pictureFromImage(decoded.image);
+  if (loaded.ok()) loaded.note = typeNote(path, named, *type);
+  return loaded;
+}
+
+LoadedPicture pictureFromImage(const QImage& image) {
+  if (image.isNull()) return refused(QStringLiteral("there is no picture"));
+  if (!fitsBudget(image.size())) return refused(QStringLiteral("the picture is too large"));
   // A picture with transparent parts is displayed over a white window.
-  QImage shown(decoded.image.size(), QImage::Format_RGB32);
+  QImage shown(image.size(), QImage::Format_RGB32);
   if (shown.isNull()) return refused(QStringLiteral("not enough memory for the picture"));
   shown.fill(Qt::white);
-  QPainter(&shown).drawImage(0, 0, decoded.image);
-  LoadedPicture loaded = loadedAs(shown);
-  loaded.note = typeNote(path, named, *type);
-  return loaded;
+  QPainter(&shown).drawImage(0, 0, image);
+  return loadedAs(shown);
 }
 
 }  // namespace pictavo

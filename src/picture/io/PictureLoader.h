@@ -29,4 +29,8 @@ constexpr qint64 kMaxPictureFileBytes = 160ll * 1024 * 1024;
 // extension only when they match none.
 LoadedPicture loadPicture(const QString& path);
 
+// A picture already in memory (the system clipboard's), sized and shown as a
+// loaded file would be.
+LoadedPicture pictureFromImage(const QImage& image);
+
 }  // namespace pictavo
