@@ -113,6 +113,8 @@ DecodeOutcome loadIconOntoCanvas(ProgramState& state, int k) {
   if (outcome) {
     moveTempIco2Pixel(state.ico, state.canvas);
     layIcon(state.canvas, state.preview);
+    state.ico.originPath = state.ico.openPath;
+    state.ico.originOffset = positionOf(state.ico, k);
   }
   return outcome;
 }

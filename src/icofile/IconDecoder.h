@@ -46,8 +46,8 @@ DecodeOutcome loadTempIcoFromMemory(IcoState& ico, int k, const std::uint8_t* da
 void moveTempIco2Pixel(const IcoState& ico, Canvas& canvas);
 
 // LoadSingleIcon / LoadChosenIcon: decode found icon k and, only if that
-// worked, put it on the canvas and repaint the preview. Touches neither
-// iconSaved nor the undo levels.
+// worked, put it on the canvas and repaint the preview; the canvas's origin
+// becomes that image. Touches neither iconSaved nor the undo levels.
 DecodeOutcome loadIconOntoCanvas(ProgramState& state, int k);
 
 }  // namespace pictavo
