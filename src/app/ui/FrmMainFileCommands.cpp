@@ -1,5 +1,9 @@
 // Open, Save and Save As on the main window, over its two file dialogs.
 #include "app/ui/FrmMain.h"
+
+#include <QLabel>
+
+#include "app/ui/MainStatusBar.h"
 #include "platform/ui/QtFileDialog.h"
 #include "icofile/ui/OpenCommand.h"
 #include "icofile/ui/SaveCommand.h"
@@ -22,7 +26,10 @@ FileDialog& FrmMain::commonDialog1() {
 }
 
 FileCommandHost FrmMain::fileCommandHost() {
-  return {state_, services_.messages, dlgCommonDialog(), this, [this] { showModelChanges(); }};
+  return {state_, services_.messages, dlgCommonDialog(), this, [this] { showModelChanges(); },
+          [this](const std::string& text) {
+            statusBar_->textPanel()->setText(text.empty() ? QStringLiteral("Status") : QString::fromStdString(text));
+          }};
 }
 
 SaveCommand& FrmMain::saveCommand() {
