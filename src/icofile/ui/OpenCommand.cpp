@@ -44,9 +44,21 @@ bool OpenCommand::askToSaveFirst() {
 
 void OpenCommand::mnuFileOpen_Click() {
   if (!askToSaveFirst()) return;
+  const BusyWhile busy(host_.state);
+  runDialog();
+}
+
+void OpenCommand::openFile(const std::string& path) {
+  if (!askToSaveFirst()) return;
+  const BusyWhile busy(host_.state);
+  if (openPicked(path)) return;
+  host_.dialog.setFileName({});
+  runDialog();
+}
+
+void OpenCommand::runDialog() {
   ProgramState& state = host_.state;
   FileDialog& dialog = host_.dialog;
-  const BusyWhile busy(state);
   for (;;) {
     if (!state.ico.lastIconDir.empty()) {
       dialog.setInitDir(state.ico.lastIconDir);
@@ -56,15 +68,19 @@ void OpenCommand::mnuFileOpen_Click() {
     }
     dialog.setFilter(kOpenFilter);
     const std::string path = dialog.showOpen();
-    if (path.empty()) break;
-    // The chooser reads the list that the scan is about to replace.
-    closeChooser();
-    state.ico.openPath = path;
-    state.ico.openedFromFile = true;
-    state.ico.lastIconDir = folderOfPickedFile(path);
-    if (scanAndOffer() != Offered::NoIcons) break;
+    if (path.empty() || openPicked(path)) break;
     dialog.setFileName({});
   }
+}
+
+bool OpenCommand::openPicked(const std::string& path) {
+  ProgramState& state = host_.state;
+  // The chooser reads the list that the scan is about to replace.
+  closeChooser();
+  state.ico.openPath = path;
+  state.ico.openedFromFile = true;
+  state.ico.lastIconDir = folderOfPickedFile(path);
+  return scanAndOffer() != Offered::NoIcons;
 }
 
 void OpenCommand::openNamedFile() {
@@ -85,6 +101,7 @@ OpenCommand::Offered OpenCommand::scanAndOffer() {
     host_.messages.show(kNoIconsMessage, "", Buttons::Ok);
     return Offered::NoIcons;
   }
+  if (host_.iconFileUsed) host_.iconFileUsed(host_.state.ico.openPath);
   if (count == 1)
     loadSingleIcon();
   else
@@ -98,6 +115,7 @@ bool OpenCommand::offerOtherSizes() {
   const std::string path = host_.state.ico.openPath;
   const ImageList list = listIconImages(path);
   if (list.status != ImageListStatus::Listed || list.images.empty()) return false;
+  if (host_.iconFileUsed) host_.iconFileUsed(path);
   if (list.images.size() == 1)
     loadResampledImage(path, list.images[0]);
   else

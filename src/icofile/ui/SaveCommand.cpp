@@ -91,8 +91,12 @@ bool SaveCommand::saveAs() {
       break;
   }
   const IcoResult result = write(path);
-  if (!result) host_.messages.show(result.message, "", Buttons::Ok, MessageIcon::Critical);
-  return bool(result);
+  if (!result) {
+    host_.messages.show(result.message, "", Buttons::Ok, MessageIcon::Critical);
+    return false;
+  }
+  if (host_.iconFileUsed) host_.iconFileUsed(path);
+  return true;
 }
 
 // With "Allow saving more than one icon into a file." ticked, an existing icon

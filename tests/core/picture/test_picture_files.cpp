@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "picture/MetafileHeader.h"
 #include "picture/PictureFileChecks.h"
+#include "picture/PictureSignature.h"
 
 using namespace pictavo;
 using Bytes = std::vector<std::uint8_t>;
@@ -31,6 +33,16 @@ static Bytes gif() {  // 1 x 1, two-colour global table, one image
   Bytes b = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255};
   const Bytes image = {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
   b.insert(b.end(), image.begin(), image.end());
+  return b;
+}
+
+static Bytes png() {  // signature, then IHDR, IDAT and IEND chunks with unchecked checksums
+  Bytes b = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  for (const auto& [type, length] : {std::make_pair("IHDR", 13), std::make_pair("IDAT", 2), std::make_pair("IEND", 0)}) {
+    b.insert(b.end(), {0, 0, 0, std::uint8_t(length)});
+    b.insert(b.end(), type, type + 4);
+    b.resize(b.size() + length + 4, 0);
+  }
   return b;
 }
 
@@ -63,7 +75,8 @@ TEST(PictureFiles, CompleteFilesPassAndCutOnesFail) {
     Bytes file;
     std::size_t shortestDamaged;  // bytes to drop that break it
   } cases[] = {{"jpeg", jpegIsComplete, jpeg(), 1}, {"rle8", bmpIsComplete, rle8, 2}, {"rle4", bmpIsComplete, rle4, 2},
-               {"bmp", bmpIsComplete, rows, 1},     {"gif", gifIsComplete, gif(), 2},  {"ico", icoIsComplete, ico({16, 32}), 1}};
+               {"bmp", bmpIsComplete, rows, 1},     {"gif", gifIsComplete, gif(), 2},  {"ico", icoIsComplete, ico({16, 32}), 1},
+               {"png", pngIsComplete, png(), 1}};
   for (const Case& c : cases) {
     EXPECT_TRUE(c.check(view(c.file))) << c.name;
     for (std::size_t drop = c.shortestDamaged; drop <= c.file.size(); ++drop)
@@ -118,4 +131,20 @@ TEST(MetafileHeader, SizeAt96DotsPerInchWithinBounds) {
     put32(file, 34, words);
     EXPECT_EQ(readWmfFrame(view(file)).ok(), words == 9) << words;
   }
+}
+
+// What a file holds decides, not its name: a PNG named .ico is a PNG.
+TEST(PictureFiles, ContentTypeComesFromTheSignatureBytes) {
+  const Bytes placeable = wmf(96, 96, 96);
+  Bytes plainWmf(placeable.begin() + 22, placeable.end());
+  put16(plainWmf, 4, 0x300);
+  Bytes noIcons = ico({});
+  const std::pair<Bytes, std::optional<PictureType>> cases[] = {
+      {png(), PictureType::Png},        {jpeg(), PictureType::Jpeg},        {gif(), PictureType::Gif},
+      {bmp(1, {}), PictureType::Bmp},   {ico({32}), PictureType::Ico},      {emf(100, 100), PictureType::Emf},
+      {placeable, PictureType::Wmf},    {plainWmf, PictureType::Wmf},       {noIcons, std::nullopt},
+      {cut(emf(100, 100), 48), std::nullopt}, {Bytes{'n', 'o', 't'}, std::nullopt}, {Bytes{}, std::nullopt}};
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(pictureTypeOfContent(view(cases[i].first)), cases[i].second) << i;
+  EXPECT_STREQ(pictureTypeName(PictureType::Png), "PNG");
 }
