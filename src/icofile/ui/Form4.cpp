@@ -44,8 +44,8 @@ void Form4::buildControls() {
   label3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   placeLabel(this, "Label4", QStringLiteral("icons."), QRect(280, 16, 65, 17));
   label2_ = placeLabel(this, "Label2",
-             QStringLiteral("Please select the icon that you wish to load and click OK."),
-             QRect(48, 32, 305, 17));
+                       QStringLiteral("Please select the icon that you wish to load and click OK."),
+                       QRect(48, 32, 305, 17));
   new OutlineShape(this, "Shape1", QRect(16, 56, 369, 161));
   for (int b = 0; b < kBoxes; ++b) {
     auto* box = new IconPicture(this);
