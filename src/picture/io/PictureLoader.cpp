@@ -82,7 +82,7 @@ LoadedPicture drawMetafile(PictureType type, const QByteArray& bytes) {
   QString error;
   const QImage image = renderMetafileInChild(bytes, error);
   if (image.isNull()) return refused(error);
-  if (image.size() != QSize(frame.width, frame.height))
+  if (!frame.measuredByRenderer && image.size() != QSize(frame.width, frame.height))
     return refused(QStringLiteral("the metafile renderer gave a picture of the wrong size"));
   return loadedAs(image);
 }
