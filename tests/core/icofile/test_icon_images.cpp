@@ -262,3 +262,74 @@ TEST(IconImages, HostileExecutablesAreRefusedCleanly) {
   }
   EXPECT_GT(damaged, 0);
 }
+
+namespace {
+
+// A PE32+ file with one section, .rsrc, whose resource tree `tree` (offsets
+// relative to the section, as the format has them) starts at file offset 0x200.
+Bytes peWithResources(const Bytes& tree) {
+  Bytes b(0x200, 0);
+  b[0] = 'M', b[1] = 'Z';
+  put32(b, 0x3C, 0x40);
+  b[0x40] = 'P', b[0x41] = 'E';
+  const std::size_t coff = 0x44, optional = coff + 20;
+  b[coff + 2] = 1;                       // one section
+  b[coff + 16] = 240;                    // size of the optional header
+  b[optional] = 0x0B, b[optional + 1] = 0x02;
+  put32(b, optional + 108, 16);          // data directories
+  put32(b, optional + 112 + 16, 0x1000);  // resources: RVA and size
+  put32(b, optional + 112 + 20, std::uint32_t(tree.size()));
+  const std::size_t section = optional + 240;
+  put32(b, section + 8, std::uint32_t(tree.size()));
+  put32(b, section + 12, 0x1000);
+  put32(b, section + 16, std::uint32_t(tree.size()));
+  put32(b, section + 20, 0x200);
+  b.insert(b.end(), tree.begin(), tree.end());
+  return b;
+}
+
+// A directory at `at` of `tree` with (id, offset) entries.
+void directory(Bytes& tree, std::size_t at, const std::vector<std::pair<std::uint32_t, std::uint32_t>>& entries) {
+  if (tree.size() < at + 16 + 8 * entries.size()) tree.resize(at + 16 + 8 * entries.size());
+  tree[at + 14] = std::uint8_t(entries.size()), tree[at + 15] = std::uint8_t(entries.size() >> 8);
+  for (std::size_t n = 0; n < entries.size(); ++n)
+    put32(tree, at + 16 + 8 * n, entries[n].first), put32(tree, at + 20 + 8 * n, entries[n].second);
+}
+
+constexpr std::uint32_t kSub = 0x80000000u;
+
+}  // namespace
+
+TEST(IconImages, ResourceTreesAreFollowedOnlyWithinBounds) {
+  // Type 3 -> name 1 -> language 0 -> data: one 16 x 16 image at RVA 0x1100.
+  Bytes tree(0x100, 0);
+  directory(tree, 0, {{3, kSub | 0x18}});
+  directory(tree, 0x18, {{1, kSub | 0x30}});
+  directory(tree, 0x30, {{0, 0x48}});
+  put32(tree, 0x48, 0x1100);
+  const Bytes image = square(16, 8, 256);
+  put32(tree, 0x4C, std::uint32_t(image.size()));
+  tree.insert(tree.end(), image.begin(), image.end());
+  const ImageList one = listBytes(peWithResources(tree));
+  ASSERT_EQ(one.status, ImageListStatus::Listed) << one.message;
+  ASSERT_EQ(one.images.size(), 1u);
+  EXPECT_EQ(one.images[0].offset, 0x300);
+
+  Bytes loop = tree;
+  directory(loop, 0x30, {{0, kSub | 0x18}});  // a language that is a directory again
+  Bytes wide = tree;
+  wide[0x18 + 12] = wide[0x18 + 13] = wide[0x18 + 14] = wide[0x18 + 15] = 0xFF;  // 131070 entries
+  Bytes outside = tree;
+  put32(outside, 0x48, 0x90000);  // data far outside the section
+  Bytes many(0x8000, 0);
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> names(3000, {1, kSub | 0x6000});
+  directory(many, 0, {{3, kSub | 0x18}});
+  directory(many, 0x18, names);
+  directory(many, 0x6000, std::vector<std::pair<std::uint32_t, std::uint32_t>>(100, {0, 0x7000}));
+  put32(many, 0x7000, 0x1000), put32(many, 0x7004, 16);
+  for (const Bytes& hostile : {loop, wide, outside, many}) {
+    const ImageList list = listBytes(peWithResources(hostile));
+    EXPECT_EQ(list.status, ImageListStatus::Damaged);
+    EXPECT_TRUE(list.images.empty());
+  }
+}
