@@ -141,6 +141,11 @@ if have_pil; then
     "$("$CLI" dump apache-favicon-15x16.ico 2>/dev/null | sed -n 10p)"
 fi
 
+"$CLI" thumbnail clang-bugcatcher-16.ico thumb128.png 128 2>/dev/null  # as the .thumbnailer's Exec runs it
+if have_pil; then
+  expect_eq "thumbnail at a file manager's size" "$($PY -c 'import sys; from PIL import Image; print(Image.open(sys.argv[1]).size)' thumb128.png)" "(128, 128)"
+fi
+
 # --- --keep-images: the edited 32 x 32 image replaces the one it came from
 for f in dokuwiki-favicon.ico nsis3-install.ico fpc-sysinfo.ico nsis-pixel-install.ico; do
   cp "$f" "work-$f"
