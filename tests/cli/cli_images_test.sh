@@ -90,7 +90,8 @@ print(len(frames), "pixbuf %dx%d" % (pb.get_width(), pb.get_height()))
 PYEOF
 }
 
-ICONS=(clang-bugcatcher-16.ico apache-favicon-15x16.ico dokuwiki-favicon.ico nsis3-install.ico nsis-pixel-install.ico fpc-sysinfo.ico)
+ICONS=(clang-bugcatcher-16.ico apache-favicon-15x16.ico dokuwiki-favicon.ico nsis3-install.ico nsis-pixel-install.ico
+       fpc-sysinfo.ico munin-favicon-41x60.ico roundcube-favicon-64.ico)
 for f in "${ICONS[@]}"; do cp "$DATA/$f" .; done
 
 # --- images lists what icotool lists, with the data offsets of the directory
@@ -110,7 +111,8 @@ expect_eq "damaged directory: exit 2" "$?" 2
 # --- 16 x 16-only and other sizes, resampled exactly as an independent reading says
 if have_pil; then
   for case in "clang-bugcatcher-16.ico 0" "apache-favicon-15x16.ico 0" "dokuwiki-favicon.ico 0" \
-      "dokuwiki-favicon.ico 2" "nsis3-install.ico 2" "nsis3-install.ico 3" "nsis-pixel-install.ico 1"; do
+      "dokuwiki-favicon.ico 2" "nsis3-install.ico 2" "nsis3-install.ico 3" "nsis-pixel-install.ico 1" \
+      "munin-favicon-41x60.ico 0" "roundcube-favicon-64.ico 0"; do
     set -- $case
     expect_eq "$1 image $2 resampled" "$("$CLI" dump "$1" --image "$2")" "$(pil_resampled "$1" "$2")"
   done
