@@ -6,12 +6,7 @@
 set -u
 CLI=$1
 DATA=$2
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-passed=0 failed=0 skipped=0
-expect_eq() { [[ "$2" == "$3" ]] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: $1: expected [$3], got [$2]"; }; }
-skip() { skipped=$((skipped + 1)); echo "SKIP: $*"; }
+. "$(cd "$(dirname "$0")" && pwd)/test_support.sh"
 PY=/usr/bin/python3  # Debian's, where python3-pil and python3-gi live
 have_pil() { $PY -c 'import PIL' 2>/dev/null; }
 have_pixbuf() { $PY -c 'import gi; gi.require_version("GdkPixbuf", "2.0"); from gi.repository import GdkPixbuf' 2>/dev/null; }
@@ -186,5 +181,4 @@ expect_eq "damaged target: said so" "$(grep -c 'could not be read as an icon fil
 "$CLI" edit --click 0,0 -o out.png --keep-images 2>/dev/null
 expect_eq "--keep-images with PNG output: usage" "$?" 1
 
-echo "$passed passed, $failed failed, $skipped skipped"
-[[ $failed -eq 0 ]]
+finish
