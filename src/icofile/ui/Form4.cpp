@@ -8,6 +8,7 @@
 #include "icofile/IconDecoder.h"
 #include "icofile/ui/FormControls.h"
 #include "icofile/ui/IconPicture.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace pictavo::ui {
 namespace {
@@ -18,7 +19,8 @@ QPoint boxPosition(int b) { return {40 + kPitch * (b % Form4::kColumns), 72 + kP
 
 }  // namespace
 
-Form4::Form4(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
+Form4::Form4(ProgramState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  ownWindow(*this);
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("Choose Icon"));
   setAttribute(Qt::WA_DeleteOnClose);
