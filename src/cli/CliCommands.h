@@ -6,6 +6,7 @@ namespace pictavo::cli {
 
 // Each returns the exit status; failures are thrown as CliError.
 int runScan(ArgCursor& args);
+int runImages(ArgCursor& args);
 int runDump(ArgCursor& args);
 int runCount(ArgCursor& args);
 int runExtract(ArgCursor& args);
@@ -18,8 +19,9 @@ struct OutputChoice {
   std::string path;  // -o
   int depth = 24;    // --depth
   bool dump = false;
+  bool keepImages = false;  // --keep-images: OUT keeps its other images
 
-  // Consumes -o, --depth or --dump; false when `option` is none of them.
+  // Consumes -o, --depth, --dump or --keep-images; false when `option` is none of them.
   bool take(const std::string& option, ArgCursor& args);
   void checkComplete() const;
   int deliver(ProgramState& state) const;

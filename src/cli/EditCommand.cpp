@@ -15,7 +15,7 @@ int runEdit(ArgCursor& args) {
       args, [&output](const std::string& option, ArgCursor& rest) { return output.take(option, rest); });
   output.checkComplete();
   ProgramState state;
-  if (!script.input.empty()) loadIconOrFail(state, script.input, script.index);
+  if (!script.input.empty()) loadChoiceOrFail(state, {script.input, script.index, script.image}, true);
   runEditOperations(state, script.operations);
   return output.deliver(state);
 }
@@ -27,6 +27,8 @@ bool OutputChoice::take(const std::string& option, ArgCursor& args) {
     depth = parseDepth(args.valueOf(option));
   else if (option == "--dump")
     dump = true;
+  else if (option == "--keep-images")
+    keepImages = true;
   else
     return false;
   return true;
@@ -34,6 +36,7 @@ bool OutputChoice::take(const std::string& option, ArgCursor& args) {
 
 void OutputChoice::checkComplete() const {
   if (path.empty() == !dump) throw CliError(kUsageError, "give exactly one of -o OUT or --dump");
+  if (keepImages && (dump || isPngName(path))) throw CliError(kUsageError, "--keep-images needs an icon file as -o OUT");
 }
 
 int OutputChoice::deliver(ProgramState& state) const {
@@ -41,6 +44,8 @@ int OutputChoice::deliver(ProgramState& state) const {
     printCanvas(state.canvas, std::cout);
   else if (isPngName(path))
     savePngOrFail(state, path, depth);
+  else if (keepImages)
+    saveKeepingImagesOrFail(state, path, depth);
   else
     saveOrFail(state, path, depth);
   return kOk;

@@ -123,9 +123,9 @@ EditScript parseEditScript(ArgCursor& args, const OtherOption& other) {
   EditScript script;
   if (!args.done() && args.peek().rfind("-", 0) != 0) {
     script.input = args.next();
-    if (!args.done() && args.peek() == "--index") {
-      args.next();
-      script.index = parseInt(args.valueOf("--index"), "index");
+    if (!args.done() && (args.peek() == "--index" || args.peek() == "--image")) {
+      const std::string option = args.next();
+      (option == "--index" ? script.index : script.image) = parseInt(args.valueOf(option), option.substr(2));
     }
   }
   while (!args.done()) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,8 @@ struct EditOperation {
 // What `edit` was asked to do: the icon to start from (none: a new one) and the operations in order.
 struct EditScript {
   std::string input;
-  int index = 0;
+  std::optional<int> index;  // --index N (from `scan`)
+  std::optional<int> image;  // --image N (from `images`)
   std::vector<EditOperation> operations;
 };
 
@@ -29,7 +31,7 @@ struct EditScript {
 // false when it does not know `option` either.
 using OtherOption = std::function<bool(const std::string& option, ArgCursor& args)>;
 
-// Parses `[FILE [--index N]] OPERATIONS...`; throws CliError on the first bad word.
+// Parses `[FILE [--index N | --image N]] OPERATIONS...`; throws CliError on the first bad word.
 EditScript parseEditScript(ArgCursor& args, const OtherOption& other);
 EditScript parseEditScript(const std::vector<std::string>& words, const OtherOption& other = {});
 

@@ -1,4 +1,4 @@
-// The read-only commands: scan, dump and count.
+// The read-only commands: scan, images, dump and count.
 #include <iostream>
 
 #include "cli/CliCommands.h"
@@ -12,23 +12,17 @@
 namespace pictavo::cli {
 namespace {
 
-struct IconSource {
-  std::string file;
-  int index = 0;
-};
-
-IconSource parseSource(ArgCursor& args) {
-  IconSource source;
-  source.file = args.next();
+IconChoice parseChoice(ArgCursor& args) {
+  IconChoice choice;
+  choice.file = args.next();
   while (!args.done()) {
     const std::string option = args.next();
-    if (option == "--index")
-      source.index = parseInt(args.valueOf(option), "index");
-    else
-      throw CliError(kUsageError, "unknown option: " + option);
+    if (!takeIconChoice(option, args, choice)) throw CliError(kUsageError, "unknown option: " + option);
   }
-  return source;
+  return choice;
 }
+
+const char* kindName(ImageKind kind) { return kind == ImageKind::Png ? "png" : "bmp"; }
 
 }  // namespace
 
@@ -51,18 +45,35 @@ int runScan(ArgCursor& args) {
   return kOk;
 }
 
+int runImages(ArgCursor& args) {
+  const std::string file = args.next();
+  if (!args.done()) throw CliError(kUsageError, "unexpected argument: " + args.peek());
+  const ImageList list = listOrFail(file);
+  for (std::size_t i = 0; i < list.images.size(); ++i) {
+    const IconImage& image = list.images[i];
+    std::cout << i << ' ' << image.width << 'x' << image.height << ' ' << image.bitCount << ' '
+              << kindName(image.kind) << ' ' << image.offset << '\n';
+  }
+  std::cout << "found " << list.images.size() << '\n';
+  if (list.images.empty()) {
+    std::cerr << "pictavo-cli: " << (list.message.empty() ? "no icon images in " + file : list.message) << '\n';
+    return kNothingFound;
+  }
+  return kOk;
+}
+
 int runDump(ArgCursor& args) {
-  const IconSource source = parseSource(args);
+  const IconChoice choice = parseChoice(args);
   ProgramState state;
-  loadIconOrFail(state, source.file, source.index);
+  loadChoiceOrFail(state, choice, true);
   printCanvas(state.canvas, std::cout);
   return kOk;
 }
 
 int runCount(ArgCursor& args) {
-  const IconSource source = parseSource(args);
+  const IconChoice choice = parseChoice(args);
   ProgramState state;
-  loadIconOrFail(state, source.file, source.index);
+  loadChoiceOrFail(state, choice, false);
   std::cout << countColors(state) << '\n';
   return kOk;
 }

@@ -1,5 +1,6 @@
 // `thumbnail`: the best 32 x 32 icon of an .ico, .exe or .dll as a PNG, for
-// file managers (see data/pictavo.thumbnailer).
+// file managers (see data/pictavo.thumbnailer); a file without one shows its
+// best image of another size.
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -52,26 +53,47 @@ std::vector<Candidate> completeIcons(const IcoState& ico) {
 
 }  // namespace
 
+namespace {
+
+// The deepest complete 32 x 32 icon onto the canvas; false when none decodes.
+bool loadDeepestIcon(ProgramState& state) {
+  for (const Candidate& c : completeIcons(state.ico)) {
+    const DecodeOutcome decoded = loadIconOntoCanvas(state, c.index);
+    if (decoded.status == DecodeStatus::Unreadable) throw CliError(kBadInput, decoded.message);
+    if (decoded) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int runThumbnail(ArgCursor& args) {
-  const std::string file = args.next();
+  IconChoice choice;
+  choice.file = args.next();
   const std::string out = args.next();
   int size = kGridSize;
-  if (!args.done()) size = parseInt(args.next(), "size");
-  if (!args.done()) throw CliError(kUsageError, "unexpected argument: " + args.peek());
+  if (!args.done() && args.peek().rfind("--", 0) != 0) size = parseInt(args.next(), "size");
+  while (!args.done()) {
+    const std::string option = args.next();
+    if (!takeIconChoice(option, args, choice)) throw CliError(kUsageError, "unexpected argument: " + option);
+  }
   if (size < 1 || size > kLargestThumbnail)
     throw CliError(kUsageError, "size must be 1 to " + std::to_string(kLargestThumbnail));
 
   ProgramState state;
-  scanOrFail(state, file);
-  for (const Candidate& c : completeIcons(state.ico)) {
-    const DecodeOutcome decoded = loadIconOntoCanvas(state, c.index);
-    if (decoded.status == DecodeStatus::Unreadable) throw CliError(kBadInput, decoded.message);
-    if (!decoded) continue;
-    const std::string failure = writePng(thumbnailImage(canvasImage(state.canvas), size), out);
-    if (!failure.empty()) throw CliError(kBadInput, failure);
-    return kOk;
+  if (choice.index || choice.image) {
+    loadChoiceOrFail(state, choice, false);
+  } else {
+    state.ico.openPath = choice.file;
+    const ScanOutcome scan = scanIcons(state.ico);
+    if (scan.status == ScanStatus::Unreadable) throw CliError(kBadInput, scan.message);
+    // Files without a usable 32 x 32 icon show their best image of another size.
+    if (!loadDeepestIcon(state) && !loadBestImage(state, choice.file))
+      throw CliError(kNothingFound, "no complete icon in " + choice.file);
   }
-  throw CliError(kNothingFound, "no complete 32 x 32 icon in " + file);
+  const std::string failure = writePng(thumbnailImage(canvasImage(state.canvas), size), out);
+  if (!failure.empty()) throw CliError(kBadInput, failure);
+  return kOk;
 }
 
 }  // namespace pictavo::cli

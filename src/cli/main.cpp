@@ -9,15 +9,19 @@ namespace {
 
 const char* const kUsage = R"(usage:
   pictavo-cli scan FILE
-  pictavo-cli dump FILE [--index N]
-  pictavo-cli count FILE [--index N]
-  pictavo-cli edit [FILE [--index N]] OPERATIONS... (-o OUT [--depth 16|256|24] | --dump)
+  pictavo-cli images FILE
+  pictavo-cli dump FILE [--index N | --image N]
+  pictavo-cli count FILE [--index N | --image N]
+  pictavo-cli edit [FILE [--index N | --image N]] OPERATIONS...
+                   (-o OUT [--depth 16|256|24] [--keep-images] | --dump)
   pictavo-cli convert PICTURE [--select X,Y,W,H] [--depth D] (-o OUT | --dump)
   pictavo-cli extract FILE -o DIR [--depth D]
-  pictavo-cli thumbnail FILE OUT.png [SIZE]
+  pictavo-cli thumbnail FILE OUT.png [SIZE] [--index N | --image N]
   pictavo-cli --help | -h | --version
 
 scan     one line per 32 x 32 image header: INDEX RECORD OFFSET FILE_OFFSET BITS, then "found N"
+images   one line per icon image of any size (.ico/.cur directory, .exe/.dll icon resources):
+           INDEX WxH BITS bmp|png OFFSET, then "found N"
 dump     the decoded canvas: 32 lines of 32 cells, RRGGBB opaque, tRRGGBB transparent
 count    the number of distinct colours of the icon
 edit     operations, run in order on one editor:
@@ -32,6 +36,12 @@ extract  writes every decodable icon as DIR/<file name>-<index>.ico
 thumbnail the deepest complete 32 x 32 icon of FILE (the first on ties) as a PNG of at most
           SIZE pixels (default 32): enlarged by whole steps, reduced smoothly below 32
 
+--index N picks icon N of `scan`; --image N picks image N of `images`, resampled to 32 x 32.
+Without either, dump, edit and thumbnail of a file with no 32 x 32 icon use its best image
+(the largest, the deepest on ties), resampled. --keep-images keeps OUT's other images: the
+icon replaces the image it was loaded from (saving back to that file), else OUT's 32 x 32
+image of the same depth, else it is added.
+
 OUT ending in .png writes the icon as a 32 x 32 PNG with alpha (after reducing to
 --depth 16 or 256 colours when given) instead of an icon file.
 
@@ -41,6 +51,7 @@ exit status: 0 success, 1 usage error, 2 unreadable or invalid input, 3 nothing 
 int dispatch(const std::string& command, pictavo::cli::ArgCursor& args) {
   using namespace pictavo::cli;
   if (command == "scan") return runScan(args);
+  if (command == "images") return runImages(args);
   if (command == "dump") return runDump(args);
   if (command == "count") return runCount(args);
   if (command == "edit") return runEdit(args);

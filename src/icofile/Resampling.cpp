@@ -38,6 +38,15 @@ void resampleIntoTempIcon(const RgbaImage& image, IcoState& ico) {
   ico.tempColors.fill(kWhite);
   ico.tempTransparent.fill(1);
   if (image.empty()) return;
+  if (image.width == kGridSize && image.height == kGridSize) {  // every cell is one pixel: skip the sums
+    for (int i = 0; i < kCellCount; ++i) {
+      const std::uint8_t* p = &image.rgba[std::size_t(i) * 4];
+      if (p[3] < 128) continue;
+      ico.tempTransparent[std::size_t(i)] = 0;
+      ico.tempColors[std::size_t(i)] = rgb(p[0], p[1], p[2]);
+    }
+    return;
+  }
   const auto columns = spansAlong(image.width);
   const auto rows = spansAlong(image.height);
   const std::int64_t cellArea = std::int64_t(image.width) * image.height;

@@ -42,6 +42,10 @@ TEST(EditScript, ParsesFileIndexAndOperationsInOrder) {
   EXPECT_EQ(s.operations[4].row, 31);
   EXPECT_EQ(s.operations[5].name, "--bw");
   EXPECT_TRUE(parseEditScript(std::vector<std::string>{}).operations.empty());
+  const EditScript sized = parseEditScript({"fav.ico", "--image", "2", "--bw"});
+  EXPECT_EQ(sized.image, 2);
+  EXPECT_FALSE(sized.index);
+  EXPECT_FALSE(parseEditScript({"fav.ico", "--bw"}).index);
 }
 
 TEST(EditScript, RefusesEveryBadWordWithAUsageError) {

@@ -94,34 +94,3 @@ TEST(Resampling, HalfOpaqueCellsStayAndHalvesRoundToEven) {
   resampleIntoTempIcon(pair, ico);
   EXPECT_EQ(cellOf(ico, 7, 7), (Cell{rgb(64, 64, 64), 0}));  // 255 * 85 / 340 = 63.75
 }
-
-// 24 -> 32: a cell covers parts of up to four pixels; a flat colour stays
-// flat, and a cell on a sharp edge takes its share of each side.
-TEST(Resampling, OtherRatiosUseFractionalCoverage) {
-  RgbaImage image(24, 24);
-  for (int y = 0; y < 24; ++y)
-    for (int x = 0; x < 24; ++x) {
-      std::uint8_t* p = image.pixel(x, y);
-      p[0] = x < 12 ? 0 : 200, p[1] = 50, p[2] = 60, p[3] = 255;
-    }
-  IcoState ico;
-  resampleIntoTempIcon(image, ico);
-  EXPECT_EQ(cellOf(ico, 0, 0), (Cell{rgb(0, 50, 60), 0}));
-  EXPECT_EQ(cellOf(ico, 31, 31), (Cell{rgb(200, 50, 60), 0}));
-  // Source pixels 12 starts at 16 cells: cell 15 covers [11.25, 12) of pixel 11 only.
-  EXPECT_EQ(cellOf(ico, 15, 3), (Cell{rgb(0, 50, 60), 0}));
-  EXPECT_EQ(cellOf(ico, 16, 3), (Cell{rgb(200, 50, 60), 0}));
-  // 48 -> 32 over a one-pixel stripe at column 1: cell 0 covers pixel 0 and half of pixel 1.
-  RgbaImage stripe(48, 48);
-  for (int y = 0; y < 48; ++y)
-    for (int x = 0; x < 48; ++x) {
-      std::uint8_t* p = stripe.pixel(x, y);
-      p[0] = x == 1 ? 90 : 0, p[1] = p[2] = 0, p[3] = 255;
-    }
-  resampleIntoTempIcon(stripe, ico);
-  EXPECT_EQ(cellOf(ico, 0, 5), (Cell{rgb(30, 0, 0), 0}));  // 90 * 0.5 / 1.5
-  EXPECT_EQ(cellOf(ico, 1, 5), (Cell{rgb(30, 0, 0), 0}));
-  EXPECT_EQ(cellOf(ico, 2, 5), (Cell{rgb(0, 0, 0), 0}));
-  resampleIntoTempIcon(RgbaImage(), ico);
-  EXPECT_EQ(cellOf(ico, 2, 5), (Cell{kWhite, 1}));
-}
