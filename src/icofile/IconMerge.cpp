@@ -23,17 +23,21 @@ Merge unmergeable(std::string problem) {
   return m;
 }
 
+// bits 0: any bit count.
 bool isThirtyTwoSquareOf(ByteSource& in, const IcoEntry& e, int bits) {
   const auto head = in.readUpTo(e.offset, std::min<std::size_t>(e.size, kImageHeaderSize));
   const auto layout = bmpIconLayout(head.data(), head.size());
-  return layout && layout->width == kGridSize && layout->height == kGridSize && layout->bits == bits;
+  return layout && layout->width == kGridSize && layout->height == kGridSize && (bits == 0 || layout->bits == bits);
 }
 
-// Which old entry the new image replaces, or the entry count to add it.
+// Which old entry the new image replaces, or the entry count to add it. The
+// image the canvas came from is replaced only when it was a 32 x 32 one: a
+// 16 x 16 or PNG original edited at 32 x 32 is artwork the user still has.
 std::size_t placeFor(ByteSource& in, const std::vector<IcoEntry>& entries, std::int64_t replaceOffset,
                      int newBits) {
   for (std::size_t n = 0; n < entries.size(); ++n)
-    if (replaceOffset >= 0 && entries[n].offset == replaceOffset) return n;
+    if (replaceOffset >= 0 && entries[n].offset == replaceOffset && isThirtyTwoSquareOf(in, entries[n], 0))
+      return n;
   for (std::size_t n = 0; n < entries.size(); ++n)
     if (isThirtyTwoSquareOf(in, entries[n], newBits)) return n;
   return entries.size();

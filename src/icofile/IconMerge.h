@@ -28,9 +28,9 @@ struct Merge {
 constexpr std::int64_t kLargestMergedFile = 64 << 20;
 
 // Puts `newIcon`, a one-image icon file as the writers produce it, into the
-// icon file `target`. The new image takes the place of the image whose data
-// starts at `replaceOffset` (the image the canvas came from, when saving back
-// to that file; -1 for none), else of the first 32 x 32 BMP image of the same
+// icon file `target`. The new image takes the place of the 32 x 32 image whose
+// data starts at `replaceOffset` (the image the canvas came from, when saving
+// back to that file; -1 for none), else of the first 32 x 32 BMP image of the same
 // bit count, else it is added at the end. Every other image is kept byte for
 // byte with its directory entry (only the entry's offset field changes as the
 // data moves); data follows the directory in directory order.

@@ -22,7 +22,7 @@ struct MultiIconSave {
 // the canvas at state.saveDepth (tables prepared as for saveIcon) into the
 // existing icon file `path`, keeping its other images (see mergeIconImage).
 // Saving back to the file the canvas came from (ico.originPath, compared as
-// the same file) replaces that image. A new target, or one that is no icon
+// the same file) replaces that image when it is a 32 x 32 one. A new target, or one that is no icon
 // file, gets the one-image file saveIcon writes; so does a target that starts
 // as an icon file but cannot be merged, and the note says so. A target that
 // exists but cannot be read is refused, so nothing of it is lost. The write

@@ -215,8 +215,8 @@ class TestIconImages : public QObject {
     screenshot(*form, "chooser-nsis3.png");
   }
 
-  // Ticked: the image the canvas came from is replaced, every other one kept byte for byte; after New or a
-  // picture conversion the canvas comes from nowhere, so the 16 x 16 favicon is kept and the icon added.
+  // Ticked: the 32 x 32 image the canvas came from is replaced, every other one kept byte for byte; a
+  // 16 x 16 original stays beside the icon, as it does after New or a picture conversion.
   void savingWithTheBoxTickedKeepsTheOtherImages() {
     const std::function<void(ProgramState&)> afterOpen[] = {
         [](ProgramState&) {}, [](ProgramState& s) { newIcon(s); },
@@ -227,7 +227,7 @@ class TestIconImages : public QObject {
       std::size_t replaced;  // which image of the file (in file order) the icon takes the place of
       std::size_t countAfter;
     } rows[] = {{"nsis3-install.ico", 0, 0, 6},
-                {"clang-bugcatcher-16.ico", 0, 0, 1},
+                {"clang-bugcatcher-16.ico", 0, 9, 2},
                 {"clang-bugcatcher-16.ico", 1, 9, 2},
                 {"clang-bugcatcher-16.ico", 2, 9, 2}};
     for (const auto& row : rows) {

@@ -69,15 +69,18 @@ Bytes icon256(unsigned seed) {
 
 }  // namespace
 
-// Which image the new one replaces: the one it came from, else the 32 x 32 of
-// its depth, else none (added last). Every other stays byte for byte.
+// Which image the new one replaces: the one it came from when that is 32 x 32,
+// else the 32 x 32 of its depth, else none (added last). Every other stays
+// byte for byte.
 TEST(Merge, ReplacesTheRightImageAndKeepsEveryOtherByteForByte) {
   const Bytes old = existingFile();
   const std::vector<Image> before = imagesOf(old);
   const std::int64_t of16 = le32At(old, 6 + 12), of48 = le32At(old, 6 + 16 + 12);
+  const std::int64_t of32 = le32At(old, 6 + 16 * 3 + 12);
   struct Case { Bytes icon; std::int64_t replaceOffset; int replaced; };  // -1: added
-  for (const Case& c : {Case{icon24(1), -1, -1}, Case{icon256(2), -1, 3}, Case{icon24(3), of16, 0},
-                        Case{icon256(4), of48, 1}, Case{icon256(5), 12345, 3}, Case{icon24(6), 12345, -1}}) {
+  for (const Case& c : {Case{icon24(1), -1, -1}, Case{icon256(2), -1, 3}, Case{icon24(3), of16, -1},
+                        Case{icon256(4), of48, 3}, Case{icon24(7), of32, 3}, Case{icon256(5), 12345, 3},
+                        Case{icon24(6), 12345, -1}}) {
     const Merge m = mergeIconImage(old.data(), old.size(), c.icon, c.replaceOffset);
     ASSERT_EQ(m.status, MergeStatus::Merged) << m.problem;
     const std::vector<Image> after = imagesOf(m.bytes);
@@ -122,9 +125,12 @@ TEST(Merge, OnlySoundIconFilesAreMerged) {
     EXPECT_TRUE(m.bytes.empty());
     EXPECT_EQ(m.problem.empty(), c.status == MergeStatus::NotIco);
   }
-  // A full file still takes a replacement.
-  put32(full, 6 + 12, directoryEnd);
-  EXPECT_EQ(mergeIconImage(full.data(), full.size(), icon24(1), directoryEnd).status, MergeStatus::Merged);
+  // A full file still takes a replacement of its 32 x 32 image.
+  const Bytes image32 = square(32, 8, 256);
+  put32(full, 6 + 8, std::uint32_t(image32.size()));
+  put32(full, 6 + 12, std::uint32_t(full.size()));
+  full.insert(full.end(), image32.begin(), image32.end());
+  EXPECT_EQ(mergeIconImage(full.data(), full.size(), icon24(1), directoryEnd + 8).status, MergeStatus::Merged);
 }
 
 TEST(MultiIconSave, KeepsTheTargetsImagesAndReplacesTheOneItCameFrom) {
