@@ -8,6 +8,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ui/AppIcon.h"
+#include "app/ui/ProgramStyle.h"
 #include "app/ui/AssociateIco.h"
 #include "app/ui/FrmMain.h"
 #include "platform/AtomicFile.h"
@@ -58,6 +59,7 @@ int main(int argc, char* argv[]) {
   }
   pictavo::ignoreFileSizeLimitSignal();
   QApplication app(argc, argv);
+  QApplication::setStyle(new pictavo::ui::ProgramStyle);
   QCoreApplication::setOrganizationName(QStringLiteral("Pictavo"));
   QCoreApplication::setApplicationName(QStringLiteral("Pictavo"));
   QGuiApplication::setDesktopFileName(QStringLiteral("pictavo"));

@@ -49,9 +49,10 @@ void FrmMain::setUpClipboard() {
   // clipboard manager), so the menu looks again as it opens.
   connect(findChild<QMenu*>(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this,
           &FrmMain::updatePasteImageItem);
-  // Asking another program for its clipboard takes a round trip; the window shows first.
+  // Asking another program for its clipboard takes a round trip, and asking
+  // whether it holds an image loads every image plugin: the window shows first.
   menuItem(QStringLiteral("mnuEditPasteImage"))->setEnabled(false);
-  QTimer::singleShot(0, this, &FrmMain::updatePasteImageItem);
+  QTimer::singleShot(300, this, &FrmMain::updatePasteImageItem);
 }
 
 void FrmMain::updatePasteImageItem() {
