@@ -3,6 +3,7 @@
 // the user's folders shows.
 #include <QDirIterator>
 #include <QFile>
+#include <map>
 #include <set>
 
 #include "app/ui/AssociateIco.h"
@@ -15,7 +16,8 @@ using namespace pictavo::testing;
 
 namespace {
 
-const std::string kInstalledEntry = "[Desktop Entry]\nType=Application\nName=Pictavo\nExec=pictavo %f\n";
+// As data/pictavo.desktop: one of our own entries, which must not be taken for an old copy.
+const std::string kInstalledEntry = pictavoDesktopEntry("pictavo");
 const std::string kUsersOwnEntry = "[Desktop Entry]\nType=Application\nName=My icon editor\nExec=mine %f\n";
 
 void put(const std::string& path, const std::string& text) {
@@ -40,6 +42,8 @@ std::string filesUnder(const std::string& folder) {
 
 class AssociationTest : public QObject {
   Q_OBJECT
+
+  std::map<std::string, QByteArray> saved_;
 
  private slots:
   void init() {

@@ -22,37 +22,33 @@ QString userEntryPath(const AssociationPlaces& places) {
   return QDir(QString::fromStdString(places.userApplicationsFolder)).filePath(QString::fromLatin1(kDesktopFileName));
 }
 
-bool writeDesktopEntry(const AssociationPlaces& places, std::string& whyNot) {
+// Each returns why it failed; empty when it worked.
+std::string writeDesktopEntry(const AssociationPlaces& places) {
   const QString folder = QString::fromStdString(places.userApplicationsFolder);
-  if (folder.isEmpty() || !QDir().mkpath(folder)) {
-    whyNot = "The folder for application entries (" + folder.toStdString() + ") could not be created.";
-    return false;
-  }
+  if (folder.isEmpty() || !QDir().mkpath(folder))
+    return "The folder for application entries (" + folder.toStdString() + ") could not be created.";
   QSaveFile file(userEntryPath(places));
   const std::string text = pictavoDesktopEntry(places.programFile);
   if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
-    whyNot = file.fileName().toStdString() + " could not be written: " + file.errorString().toStdString();
-    return false;
-  }
-  return true;
+      file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
+    return file.fileName().toStdString() + " could not be written: " + file.errorString().toStdString();
+  return {};
 }
 
 // A per-user copy written by an earlier version would hide the installed entry and
 // stay behind after the package is purged. Entries the user made are left alone.
-bool removeOwnUserEntry(const AssociationPlaces& places, std::string& whyNot) {
+std::string removeOwnUserEntry(const AssociationPlaces& places) {
   const QString path = userEntryPath(places);
   const QFileInfo info(path);
   if (places.userApplicationsFolder.empty() || !info.isFile() ||
       info.canonicalFilePath() == QFileInfo(QString::fromStdString(places.installedEntry)).canonicalFilePath())
-    return true;
+    return {};
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || !isOwnDesktopEntry(file.readAll().toStdString())) return true;
+  if (!file.open(QIODevice::ReadOnly) || !isOwnDesktopEntry(file.readAll().toStdString())) return {};
   file.close();
-  if (file.remove()) return true;
-  whyNot = path.toStdString() + " hides the installed entry and could not be removed: " +
-           file.errorString().toStdString();
-  return false;
+  if (file.remove()) return {};
+  return path.toStdString() + " hides the installed entry and could not be removed: " +
+         file.errorString().toStdString();
 }
 
 }  // namespace
@@ -64,13 +60,9 @@ AssociationPlaces findAssociationPlaces(const std::string& programFile) {
 
 void associateIco(MessageBoxes& boxes, ProgramLauncher& launcher, const AssociationPlaces& places) {
   if (!askToAssociateIco(boxes)) return;
-  std::string whyNot;
-  if (!places.xdgMimeFound)
-    whyNot = kNoXdgMime;
-  else if (places.installedEntry.empty())
-    writeDesktopEntry(places, whyNot);
-  else
-    removeOwnUserEntry(places, whyNot);
+  const std::string whyNot = !places.xdgMimeFound           ? kNoXdgMime
+                             : places.installedEntry.empty() ? writeDesktopEntry(places)
+                                                             : removeOwnUserEntry(places);
   if (!whyNot.empty()) {
     boxes.show(kFailurePrefix + whyNot, "", Buttons::Ok);
     return;
