@@ -8,7 +8,8 @@ if(PICTAVO_HARDEN AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   check_pie_supported(LANGUAGES CXX)
   set(CMAKE_POSITION_INDEPENDENT_CODE ON)
   add_compile_options(-fstack-protector-strong)
-  # Newer Debian releases add these too; hardening-check asks for control-flow protection.
+  # Newer Debian releases add these too. Control-flow protection only marks a program when
+  # every object linked in is marked, which Debian 12's C start files are not.
   include(CheckCXXCompilerFlag)
   check_cxx_compiler_flag(-fstack-clash-protection PICTAVO_HAS_STACK_CLASH_PROTECTION)
   if(PICTAVO_HAS_STACK_CLASH_PROTECTION)
