@@ -8,9 +8,12 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation xdg-utils
           libemf2svg-dev qt6-svg-dev libwmf-dev fonts-urw-base35)
 if [[ "${1:-}" == "--test" ]]; then
-  # Independent readers and real icon-bearing DLLs that the tests check against;
-  # validators of the installed desktop entry, AppStream data and manual pages.
-  packages+=(icoutils python3-pil libwine xvfb xauth desktop-file-utils appstream man-db)
+  # Independent readers and real icon-bearing DLLs that the tests check against
+  # (libwmf-bin, emf2svg and librsvg2-bin draw metafiles); validators of the
+  # installed desktop entry, AppStream data and manual pages; strace, to see
+  # that pictavo-cli flushes a batch.
+  packages+=(icoutils python3-pil libwine libwmf-bin emf2svg librsvg2-bin xvfb xauth desktop-file-utils appstream
+             man-db strace)
 elif [[ "${1:-}" == "--package" ]]; then
   # cpack's .deb generator: dpkg-shlibdeps works out the dependencies, file finds the programs;
   # lintian and hardening-check (devscripts) judge the package.

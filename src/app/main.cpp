@@ -4,7 +4,9 @@
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
+#include <iostream>
 
+#include "app/CommandLine.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/AssociateIco.h"
 #include "app/ui/FrmMain.h"
@@ -48,6 +50,11 @@ void scheduleScreenshot(pictavo::ui::FrmMain& window) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Answered before anything needs a display.
+  if (const auto reply = pictavo::editorOptionReply(pictavo::commandLineOf(argc, argv))) {
+    std::cout << *reply;
+    return 0;
+  }
   pictavo::ignoreFileSizeLimitSignal();
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Pictavo"));
@@ -57,7 +64,8 @@ int main(int argc, char* argv[]) {
 
   pictavo::ProgramState state;
   pictavo::ui::QtMessageBoxes messages;
-  pictavo::ui::QtSettingsStore store;
+  pictavo::ui::QtSettingsStore store(QString::fromStdString(pictavo::ui::userStoreFile()),
+                                     QString::fromStdString(pictavo::ui::olderUserStoreFile()));
   pictavo::ui::QProcessLauncher launcher;
   const pictavo::ui::Services services{messages, store, launcher};
 

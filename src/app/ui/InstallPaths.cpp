@@ -21,6 +21,12 @@ QString canonical(const QString& path) {
   return resolved.isEmpty() ? QDir::cleanPath(path) : resolved;
 }
 
+std::string inConfigFolder(const char* relative) {
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (config.isEmpty()) return {};
+  return QDir(config).filePath(QString::fromLatin1(relative)).toStdString();
+}
+
 }  // namespace
 
 std::string installedDataFolder(const std::string& programFolder) {
@@ -28,11 +34,11 @@ std::string installedDataFolder(const std::string& programFolder) {
   return QDir::cleanPath(QDir(QString::fromStdString(programFolder)).filePath(relative)).toStdString();
 }
 
-std::string userSettingsFolder() {
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  if (config.isEmpty()) return {};
-  return QDir(config).filePath(QStringLiteral("pictavo")).toStdString();
-}
+std::string userSettingsFolder() { return inConfigFolder("pictavo"); }
+
+std::string userStoreFile() { return inConfigFolder("pictavo/pictavo.conf"); }
+
+std::string olderUserStoreFile() { return inConfigFolder("Pictavo/Pictavo.conf"); }
 
 std::string userApplicationsFolder() {
   const std::string dataHome = xdgDataHome(environment("XDG_DATA_HOME"), environment("HOME"));

@@ -11,6 +11,12 @@ std::string installedDataFolder(const std::string& programFolder);
 // own folder is read-only, keeps the settings file.
 std::string userSettingsFolder();
 
+// The per-user store, pictavo.conf in that same folder, so that all of the
+// program's configuration is in one place.
+std::string userStoreFile();
+// Where earlier versions kept the per-user store ($XDG_CONFIG_HOME/Pictavo/Pictavo.conf).
+std::string olderUserStoreFile();
+
 // The folder for the user's desktop entries: $XDG_DATA_HOME/applications, else
 // ~/.local/share/applications; empty when neither can be found.
 std::string userApplicationsFolder();

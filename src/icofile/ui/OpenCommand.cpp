@@ -42,9 +42,21 @@ bool OpenCommand::askToSaveFirst() {
 
 void OpenCommand::mnuFileOpen_Click() {
   if (!askToSaveFirst()) return;
+  const BusyWhile busy(host_.state);
+  runDialog();
+}
+
+void OpenCommand::openFile(const std::string& path) {
+  if (!askToSaveFirst()) return;
+  const BusyWhile busy(host_.state);
+  if (openPicked(path)) return;
+  host_.dialog.setFileName({});
+  runDialog();
+}
+
+void OpenCommand::runDialog() {
   ProgramState& state = host_.state;
   FileDialog& dialog = host_.dialog;
-  const BusyWhile busy(state);
   for (;;) {
     if (!state.ico.lastIconDir.empty()) {
       dialog.setInitDir(state.ico.lastIconDir);
@@ -54,15 +66,19 @@ void OpenCommand::mnuFileOpen_Click() {
     }
     dialog.setFilter(kOpenFilter);
     const std::string path = dialog.showOpen();
-    if (path.empty()) break;
-    // The chooser reads the list that the scan is about to replace.
-    closeChooser();
-    state.ico.openPath = path;
-    state.ico.openedFromFile = true;
-    state.ico.lastIconDir = folderOfPickedFile(path);
-    if (scanAndOffer() != Offered::NoIcons) break;
+    if (path.empty() || openPicked(path)) break;
     dialog.setFileName({});
   }
+}
+
+bool OpenCommand::openPicked(const std::string& path) {
+  ProgramState& state = host_.state;
+  // The chooser reads the list that the scan is about to replace.
+  closeChooser();
+  state.ico.openPath = path;
+  state.ico.openedFromFile = true;
+  state.ico.lastIconDir = folderOfPickedFile(path);
+  return scanAndOffer() != Offered::NoIcons;
 }
 
 void OpenCommand::openNamedFile() {
@@ -82,6 +98,7 @@ OpenCommand::Offered OpenCommand::scanAndOffer() {
     host_.messages.show(kNoIconsMessage, "", Buttons::Ok);
     return Offered::NoIcons;
   }
+  if (host_.iconFileUsed) host_.iconFileUsed(host_.state.ico.openPath);
   if (count == 1)
     loadSingleIcon();
   else

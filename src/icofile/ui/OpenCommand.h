@@ -25,6 +25,10 @@ class OpenCommand {
   OpenCommand& operator=(const OpenCommand&) = delete;
 
   void mnuFileOpen_Click();
+  // The Open command for a file named without its dialog (dropped, or picked
+  // from the recent files): the save prompt, the scan, and the dialog only when
+  // the file holds no icons.
+  void openFile(const std::string& path);
   // The file in ico.openPath (named on the command line), without prompt or dialog.
   void openNamedFile();
 
@@ -38,6 +42,9 @@ class OpenCommand {
   enum class Offered { Icons, NoIcons, Failed };
 
   bool askToSaveFirst();
+  void runDialog();
+  // Scans a file picked by the user; false when it held no icons.
+  bool openPicked(const std::string& path);
   Offered scanAndOffer();
   void loadSingleIcon();
   void showIconChooser();

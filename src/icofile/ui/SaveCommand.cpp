@@ -90,8 +90,12 @@ bool SaveCommand::saveAs() {
       break;
   }
   const IcoResult result = saveIcon(state, path);
-  if (!result) host_.messages.show(result.message, "", Buttons::Ok, MessageIcon::Critical);
-  return bool(result);
+  if (!result) {
+    host_.messages.show(result.message, "", Buttons::Ok, MessageIcon::Critical);
+    return false;
+  }
+  if (host_.iconFileUsed) host_.iconFileUsed(path);
+  return true;
 }
 
 }  // namespace pictavo::ui

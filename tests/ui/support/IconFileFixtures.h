@@ -71,7 +71,7 @@ struct FileCommandRig {
   ui::SaveCommand save{host()};
   ui::OpenCommand open{host(), save};
 
-  ui::FileCommandHost host() { return {state, boxes, dialog, nullptr, {}}; }
+  ui::FileCommandHost host() { return {state, boxes, dialog, nullptr, {}, {}}; }
   // Open with `file` picked in the dialog; the chooser, if it stays up.
   ui::Form4* openFile(const std::string& file) {
     dialog.queue(file);
