@@ -75,11 +75,3 @@ TEST(DesktopEntry, DataFoldersFollowTheBaseDirectoryRules) {
   for (const Case& c : cases) EXPECT_EQ(xdgDataFolders(c.dataHome, c.dataDirs, c.home), c.folders) << c.dataDirs;
   EXPECT_EQ(xdgDataHome("", ""), "");
 }
-
-TEST(DesktopEntry, OwnEntriesAreToldFromOthersByAllButExec) {
-  const std::string own = pictavoDesktopEntry("/usr/bin/pictavo");
-  EXPECT_TRUE(isOwnDesktopEntry(own));
-  EXPECT_TRUE(isOwnDesktopEntry(pictavoDesktopEntry("/home/a/build/pictavo")));
-  EXPECT_FALSE(isOwnDesktopEntry(own + "NoDisplay=true\n"));
-  EXPECT_FALSE(isOwnDesktopEntry("[Desktop Entry]\nName=Pictavo\n"));
-}
