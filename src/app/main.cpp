@@ -15,6 +15,7 @@
 #include "platform/ui/QtMessageBoxes.h"
 #include "platform/ui/QtSettingsStore.h"
 #include "app/ui/InstallPaths.h"
+#include "app/ui/ScriptedRun.h"
 #include "app/ui/StartUp.h"
 #include "app/ui/UnattendedRun.h"
 
@@ -73,5 +74,6 @@ int main(int argc, char* argv[]) {
   auto window = pictavo::ui::startProgram(state, services, describeSurroundings(app));
   messages.setParent(window.get());
   scheduleScreenshot(*window);
+  pictavo::ui::followCommandsWhenScripted(*window);
   return app.exec();
 }

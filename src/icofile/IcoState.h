@@ -34,6 +34,12 @@ struct IcoState {
   std::string savePath;     // file last written
   std::string lastIconDir;  // folder of the last file picked in the Open dialog
   bool openedFromFile = false;
+  // The file and image the canvas was opened from or last saved as (the file
+  // offset of the image's data: for a BMP image, its header), so a save back
+  // to that file replaces that image; empty path when the canvas came from
+  // anywhere else.
+  std::string originPath;
+  std::int64_t originOffset = -1;
   int chosenIcon = 0;  // chooser selection, index into the found-icons list
   int firstShown = 0;  // index shown in the chooser's first box
 };

@@ -23,10 +23,15 @@ struct DecodeOutcome {
 
 // Decodes the 32 x 32 image whose header starts at data[0] into the temporary
 // icon. Bytes at or past `size` read as zero. Accepts 1, 4, 8, 24 and 32 bits
-// per pixel; anything else leaves the buffer blank (transparent white).
+// per pixel; anything else leaves the buffer blank (transparent white). A
+// non-zero colour count below 2^bits gives the palette's length. A 32-bit
+// image takes its transparency from alpha (below 128 is transparent) and its
+// mask only when every alpha is 0, so a missing mask is never needed.
 DecodeStatus decodeIconImage(const std::uint8_t* data, std::size_t size, IcoState& ico);
 
-// LoadTempIco: decodes found icon k (0..iconCount - 1) of ico.openPath.
+// LoadTempIco: decodes found icon k (0..iconCount - 1) of ico.openPath. An
+// entry whose record is below 1 or offset outside 0..4096 is refused as
+// missing, here and by the two variants below.
 DecodeOutcome loadTempIco(IcoState& ico, int k);
 
 // The same from `file`, open on ico.openPath, for decoding many icons of one
@@ -41,8 +46,8 @@ DecodeOutcome loadTempIcoFromMemory(IcoState& ico, int k, const std::uint8_t* da
 void moveTempIco2Pixel(const IcoState& ico, Canvas& canvas);
 
 // LoadSingleIcon / LoadChosenIcon: decode found icon k and, only if that
-// worked, put it on the canvas and repaint the preview. Touches neither
-// iconSaved nor the undo levels.
+// worked, put it on the canvas and repaint the preview; the canvas's origin
+// becomes that image. Touches neither iconSaved nor the undo levels.
 DecodeOutcome loadIconOntoCanvas(ProgramState& state, int k);
 
 }  // namespace pictavo

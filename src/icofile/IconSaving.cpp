@@ -1,6 +1,7 @@
 #include "icofile/IconSaving.h"
 
 #include "icofile/ColourReduction.h"
+#include "icofile/IcoFormat.h"
 #include "icofile/IcoWriter.h"
 #include "tools/Commands.h"
 
@@ -47,7 +48,11 @@ IcoResult saveIcon(ProgramState& state, const std::string& path, Durability dura
       return IcoResult::failure("Could not save " + path + ": unknown colour depth " +
                                 std::to_string(state.saveDepth));
   }
-  if (result) state.iconSaved = true;
+  if (result) {
+    state.iconSaved = true;
+    state.ico.originPath = path;  // the one image, right after the directory
+    state.ico.originOffset = kDirectorySize;
+  }
   return result;
 }
 

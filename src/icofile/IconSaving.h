@@ -21,7 +21,8 @@ IconTypeOutcome setIconType(ProgramState& state, int depth, MessageBoxes& boxes)
 
 // What SaveAs does once the file name is chosen: ico.savePath := path, write
 // with the writer of state.saveDepth, iconSaved := true only when the file was
-// written. The tables for 16 and 256 colours must have been prepared.
+// written (the canvas's origin is then that file's image). The tables for 16
+// and 256 colours must have been prepared.
 IcoResult saveIcon(ProgramState& state, const std::string& path,
                    Durability durability = Durability::Immediate);
 IcoResult saveIcon(ProgramState& state, const std::string& path, int depth,

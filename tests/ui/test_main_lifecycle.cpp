@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWindow>
+#include <sys/stat.h>
 
 #include "platform/ui/QProcessLauncher.h"
 #include "platform/ui/QtMessageBoxes.h"
@@ -307,6 +308,24 @@ class MainLifecycleTest : public QObject {
     writeFile(older.toStdString(), "[Settings]\nIconDir=/old\n");
     QCOMPARE(ui::QtSettingsStore(file, older).value("IconDir").value_or(""), std::string("/home/a/icons, with comma"));
     QVERIFY(QFileInfo::exists(older));
+  }
+
+  // Storing what is already there (every start does) leaves the file alone; a change replaces it.
+  void settingsStoreRewritesOnlyChanges() {
+    const std::string file = tmp_.path("pictavo/pictavo.conf");
+    const auto fileId = [&] {
+      struct stat st {};
+      return ::stat(file.c_str(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    ui::QtSettingsStore store(QString::fromStdString(file), QString());
+    store.setValue("IconDir", "/home/a");
+    const ino_t before = fileId();
+    store.setValue("IconDir", "/home/a");
+    QCOMPARE(fileId(), before);
+    store.setValue("IconDir", "/home/b");
+    QVERIFY(fileId() != before);
+    QCOMPARE(ui::QtSettingsStore(QString::fromStdString(file), QString()).value("IconDir").value_or(""),
+             std::string("/home/b"));
   }
 
   void launcherReportsHowTheProgramEnded() {

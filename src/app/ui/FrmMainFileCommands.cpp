@@ -1,7 +1,9 @@
 // Open, Save and Save As on the main window, over its two file dialogs, and the recent icon files.
+#include <QLabel>
 #include <QMenu>
 
 #include "app/ui/FrmMain.h"
+#include "app/ui/MainStatusBar.h"
 #include "app/ui/RecentIconsMenu.h"
 #include "platform/ui/QtFileDialog.h"
 #include "icofile/ui/OpenCommand.h"
@@ -26,7 +28,10 @@ FileDialog& FrmMain::commonDialog1() {
 
 FileCommandHost FrmMain::fileCommandHost() {
   return {state_, services_.messages, dlgCommonDialog(), this, [this] { showModelChanges(); },
-          [this](const std::string& path) { recentIcons_->remember(path); }};
+          [this](const std::string& path) { recentIcons_->remember(path); },
+          [this](const std::string& text) {
+            statusBar_->textPanel()->setText(text.empty() ? QStringLiteral("Status") : QString::fromStdString(text));
+          }};
 }
 
 SaveCommand& FrmMain::saveCommand() {

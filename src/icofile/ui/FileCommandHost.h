@@ -19,6 +19,7 @@ struct FileCommandHost {
   std::function<void()> showCanvas;   // repaint the main window after the canvas changed
   // An icon file whose icons were offered, or that was written: for the recent-files list.
   std::function<void(const std::string& path)> iconFileUsed;
+  std::function<void(const std::string&)> showStatus = nullptr;  // the status bar's text; empty: its resting text
 };
 
 // Busy for as long as a command shows a dialog or scans, however it ends.

@@ -9,6 +9,7 @@
 #include "picture/PictureFit.h"
 #include "picture/ui/PictureImage.h"
 #include "platform/ui/DroppedFiles.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace pictavo::ui {
 namespace {
@@ -18,7 +19,8 @@ constexpr int kStripHeight = 17;
 
 }  // namespace
 
-PictureForm::PictureForm(Clock clock, QWidget* parent) : QWidget(parent, Qt::Window), clock_(std::move(clock)) {
+PictureForm::PictureForm(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(clock)) {
+  ownWindow(*this, nullptr, true);
   setObjectName(QStringLiteral("PictureForm"));
   setWindowTitle(QStringLiteral("Picture"));
   resize(kPictureFormWidth, kPictureFormHeight);

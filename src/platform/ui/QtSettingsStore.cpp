@@ -35,7 +35,12 @@ std::optional<std::string> QtSettingsStore::value(const std::string& key) const 
 }
 
 void QtSettingsStore::setValue(const std::string& key, const std::string& value) {
-  settings_.setValue(kGroup + QString::fromStdString(key), QString::fromStdString(value));
+  const QString full = kGroup + QString::fromStdString(key);
+  const QString text = QString::fromStdString(value);
+  // Every start stores the same few values again; rewriting (and flushing) the file
+  // for nothing would be the slowest part of the start.
+  if (settings_.contains(full) && settings_.value(full).toString() == text) return;
+  settings_.setValue(full, text);
   settings_.sync();
   // The caller skips a failed store write and goes on, so it has to hear of it.
   if (settings_.status() != QSettings::NoError)

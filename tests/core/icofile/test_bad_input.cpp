@@ -4,6 +4,7 @@
 #include <random>
 
 #include "IcoTestSupport.h"
+#include "icofile/FileHandle.h"
 #include "icofile/IconDecoder.h"
 #include "icofile/IconScanner.h"
 
@@ -105,11 +106,33 @@ TEST(BadInput, NonsensePositionsInTheFoundListNeverCrash) {
   const std::int32_t records[] = {0, -2147483647 - 1, 2147483647, 1};
   const std::int32_t offsets[] = {0, 7, 2147483647, -2147483647 - 1};
   for (int k = 0; k < 4; ++k) ico.iconRecord[k] = records[k], ico.iconOffset[k] = offsets[k];
+  const Bytes bytes = readFile(ico.openPath);
   for (int k = 0; k < 4; ++k) {
     const DecodeOutcome out = loadTempIco(ico, k);
     EXPECT_FALSE(out) << k;
     expectWhollyDecodedOrBlank(out.status, ico);
+    // The copy in memory is refused alike, never read before its start.
+    const DecodeOutcome inMemory = loadTempIcoFromMemory(ico, k, bytes.data(), bytes.size());
+    EXPECT_EQ(inMemory.status, out.status) << k;
+    expectWhollyDecodedOrBlank(inMemory.status, ico);
   }
+}
+
+// After one failed read on the stream, later images still decode.
+TEST(BadInput, LoadFromStreamRecoversFromAnEarlierReadError) {
+  ScratchDir dir;
+  IcoState ico;
+  ico.openPath = dir.path("one.ico");
+  ImageSpec s{24};
+  s.pixel = [](int x, int) { return unsigned(pictavo::rgb(x, 2, 3)); };
+  writeFile(ico.openPath, makeImage(s));  // shorter than the read, so it ends at end of file
+  ASSERT_EQ(scanIcons(ico).status, ScanStatus::Completed);
+  const FileHandle in = openForReading(ico.openPath);
+  ASSERT_TRUE(in);
+  std::fputc('x', in.get());  // writing to a read-only stream sets its error flag
+  ASSERT_TRUE(std::ferror(in.get()));
+  ASSERT_TRUE(loadTempIcoFrom(ico, 0, in.get()));
+  EXPECT_EQ(ico.tempColors[5], pictavo::rgb(5, 2, 3));
 }
 
 // A pipe still being written, a device and a folder are refused by name, never read.

@@ -47,7 +47,6 @@ TEST(Decoder, EveryDepthReadsItsPaletteColoursAndMask) {
     s.transparent = [](int x, int y) { return y == 0 && (x == 0 || x == 15); };
     Bytes b = makeImage(s);
     EXPECT_EQ(b[b.size() - 4], 0x80);  // the last mask row is the top canvas row
-    if (bits == 8) put32(b, 32, 2);     // "colours used" does not shorten the palette
     IcoState ico;
     ASSERT_EQ(decode(b, ico), DecodeStatus::Decoded) << bits;
     for (int n = 1; n <= kCellCount; ++n) {
@@ -59,7 +58,8 @@ TEST(Decoder, EveryDepthReadsItsPaletteColoursAndMask) {
   }
 }
 
-TEST(Decoder, ThirtyTwoBitAlphaCountsOnlyWhenTheImageUsesIt) {
+// Alpha decides alone when any pixel uses it; the mask only when every alpha is 0.
+TEST(Decoder, ThirtyTwoBitTransparencyComesFromAlphaElseFromTheMask) {
   ImageSpec s{32};
   s.transparent = [](int x, int y) { return x == 5 && y == 5; };
   s.pixel = [](int x, int y) {
@@ -70,7 +70,53 @@ TEST(Decoder, ThirtyTwoBitAlphaCountsOnlyWhenTheImageUsesIt) {
   ASSERT_EQ(decode(makeImage(s), ico), DecodeStatus::Decoded);
   EXPECT_EQ(temp(ico, 0, 7), (Cell{kWhite, 1}));
   EXPECT_EQ(temp(ico, 1, 7), (Cell{rgb(1, 7, 9), 0}));
-  EXPECT_EQ(temp(ico, 5, 5), (Cell{kWhite, 1}));  // the mask still counts
+  EXPECT_EQ(temp(ico, 5, 5), (Cell{rgb(5, 5, 9), 0}));
+
+  s.pixel = [](int x, int y) { return unsigned(rgb(x, y, 9)); };
+  ASSERT_EQ(decode(makeImage(s), ico), DecodeStatus::Decoded);
+  EXPECT_EQ(temp(ico, 5, 5), (Cell{kWhite, 1}));
+  EXPECT_EQ(temp(ico, 6, 5), (Cell{rgb(6, 5, 9), 0}));
+}
+
+// Some favicon writers leave out the mask of a 32-bit image: the next image's
+// header and pixels follow at once and must not be taken for a mask.
+TEST(Decoder, ThirtyTwoBitImageWithoutMaskIgnoresTheBytesAfterIt) {
+  ImageSpec s{32};
+  s.pixel = [](int x, int y) { return (y >= 16 ? 0xFFu : 0x00u) << 24 | unsigned(rgb(x, y, 1)); };
+  Bytes file = makeImage(s);
+  file.resize(file.size() - kMaskBytes);
+  ImageSpec next{8, std::vector<Colour>(256, 0)};
+  next.pixel = [](int, int) { return 0xFFu; };
+  next.transparent = [](int, int) { return true; };
+  place(file, file.size(), makeImage(next));
+  IcoState ico;
+  ASSERT_EQ(decode(file, ico), DecodeStatus::Decoded);
+  for (int n = 1; n <= kCellCount; ++n) {
+    const int x = columnOf(n), y = rowOf(n);
+    ASSERT_EQ(temp(ico, x, y), (y >= 16 ? Cell{rgb(x, y, 1), 0} : Cell{kWhite, 1})) << n;
+  }
+}
+
+// A non-zero colour count below 2^bits is the palette's length; the bitmap
+// and mask follow it. Counts of 0 or 2^bits and more mean the full table.
+TEST(Decoder, ShortPalettesFollowTheColourCount) {
+  for (auto [bits, used] : {std::pair{4, 3}, {8, 5}, {8, 255}, {1, 1}, {8, 0}, {8, 256}, {4, 1000}}) {
+    const int entries = used != 0 && used < (1 << bits) ? used : 1 << bits;
+    std::vector<Colour> palette;
+    for (int i = 0; i < entries; ++i) palette.push_back(rgb(10 * i, 200, 7));
+    ImageSpec s{bits, palette};
+    s.pixel = [entries](int x, int y) { return unsigned((x + y) % entries); };
+    s.transparent = [](int x, int y) { return x == y; };
+    Bytes b = makeImage(s);
+    put32(b, 32, std::uint32_t(used));
+    IcoState ico;
+    ASSERT_EQ(decode(b, ico), DecodeStatus::Decoded) << bits << "/" << used;
+    for (int n = 1; n <= kCellCount; ++n) {
+      const int x = columnOf(n), y = rowOf(n);
+      const Cell expected = x == y ? Cell{kWhite, 1} : Cell{palette[std::size_t((x + y) % entries)], 0};
+      ASSERT_EQ(temp(ico, x, y), expected) << bits << "/" << used << " cell " << n;
+    }
+  }
 }
 
 TEST(Decoder, RefusedImagesLeaveNoStalePixels) {
