@@ -17,8 +17,9 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(icoutils python3-pil libwine libwmf-bin emf2svg librsvg2-bin xvfb xauth desktop-file-utils appstream
              man-db strace python3 openbox wmctrl x11-utils xdotool imagemagick)
 elif [[ "${1:-}" == "--package" ]]; then
-  # cpack's .deb generator: dpkg-shlibdeps works out the dependencies, file finds the programs.
-  packages+=(dpkg-dev file)
+  # cpack's .deb generator: dpkg-shlibdeps works out the dependencies, file finds the programs;
+  # lintian and hardening-check (devscripts) judge the package.
+  packages+=(dpkg-dev file lintian devscripts)
 elif [[ "${1:-}" == "--fuzz" ]]; then
   # libFuzzer comes with clang's runtime libraries; Pillow writes the seed pictures.
   packages+=(clang libclang-rt-14-dev python3-pil)

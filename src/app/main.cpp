@@ -24,7 +24,6 @@ namespace {
 
 pictavo::ui::StartupContext describeSurroundings(const QApplication& app) {
   pictavo::ui::StartupContext context;
-  context.programFile = QCoreApplication::applicationFilePath().toStdString();
   context.programPath = QCoreApplication::applicationDirPath().toStdString();
   QStringList arguments = app.arguments();
   arguments.removeFirst();
@@ -32,7 +31,8 @@ pictavo::ui::StartupContext describeSurroundings(const QApplication& app) {
   context.currentFolder = QDir::currentPath().toStdString();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     context.screenHeightPixels = screen->size().height();
-  context.applicationsFolder = pictavo::ui::userApplicationsFolder();
+  context.association = pictavo::ui::findAssociationPlaces(
+      QCoreApplication::applicationFilePath().toStdString());
   context.userSettingsFolder = pictavo::ui::userSettingsFolder();
   context.settingsTemplate = pictavo::ui::installedDataFolder(context.programPath) + "/pictav.ini";
   return context;

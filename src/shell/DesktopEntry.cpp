@@ -26,6 +26,28 @@ std::string escapeStringValue(const std::string& value) {
   return out;
 }
 
+std::string withoutExecLine(const std::string& entry) {
+  const std::string::size_type start = entry.find("\nExec=");
+  if (start == std::string::npos) return entry;
+  const std::string::size_type end = entry.find('\n', start + 1);
+  return entry.substr(0, start) + (end == std::string::npos ? "\n" : entry.substr(end));
+}
+
+bool isAbsolute(const std::string& folder) { return !folder.empty() && folder[0] == '/'; }
+
+std::vector<std::string> absoluteFolders(const std::string& list) {
+  std::vector<std::string> folders;
+  std::string::size_type start = 0;
+  while (start <= list.size()) {
+    std::string::size_type end = list.find(':', start);
+    if (end == std::string::npos) end = list.size();
+    const std::string folder = list.substr(start, end - start);
+    if (isAbsolute(folder)) folders.push_back(folder);
+    start = end + 1;
+  }
+  return folders;
+}
+
 }  // namespace
 
 std::vector<std::string> icoMimeTypes() { return {"image/vnd.microsoft.icon", "image/x-icon"}; }
@@ -57,6 +79,27 @@ std::string pictavoDesktopEntry(const std::string& programFile) {
          "Categories=Graphics;2DGraphics;RasterGraphics;\n"
          "Keywords=icon;ico;favicon;pixel;editor;\n"
          "Terminal=false\n";
+}
+
+bool isOwnDesktopEntry(const std::string& text) {
+  return text.find("\nExec=") != std::string::npos &&
+         withoutExecLine(text) == withoutExecLine(pictavoDesktopEntry(""));
+}
+
+std::string xdgDataHome(const std::string& dataHome, const std::string& home) {
+  if (isAbsolute(dataHome)) return dataHome;
+  return isAbsolute(home) ? home + "/.local/share" : std::string();
+}
+
+std::vector<std::string> xdgDataFolders(const std::string& dataHome, const std::string& dataDirs,
+                                        const std::string& home) {
+  std::vector<std::string> folders;
+  const std::string user = xdgDataHome(dataHome, home);
+  if (!user.empty()) folders.push_back(user);
+  std::vector<std::string> system = absoluteFolders(dataDirs);
+  if (system.empty()) system = {"/usr/local/share", "/usr/share"};
+  folders.insert(folders.end(), system.begin(), system.end());
+  return folders;
 }
 
 std::vector<std::string> xdgMimeDefaultArguments() {

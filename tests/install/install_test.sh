@@ -77,13 +77,15 @@ else
 fi
 
 # --- the editor: first run, second run, association ---
-# run_editor HOME_NAME FOLDER [ANSWER]: starts the installed editor in FOLDER, offscreen,
-# with its own home; it saves a picture of its window and closes by itself.
+# run_editor HOME_NAME FOLDER [ANSWER [DATA_DIRS]]: starts the installed editor in FOLDER,
+# offscreen, with its own home (and XDG_DATA_DIRS, else the default); it saves a picture
+# of its window and closes by itself.
 run_editor() {
-  local home="$scratch/$1" folder=$2 answer=${3:-No}
+  local home="$scratch/$1" folder=$2 answer=${3:-No} data_dirs=(-u XDG_DATA_DIRS)
+  [[ -n "${4:-}" ]] && data_dirs=(XDG_DATA_DIRS="$4")
   mkdir -p "$home/runtime" "$folder"
   chmod 700 "$home/runtime"
-  (cd "$folder" && env -u XDG_DATA_DIRS HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+  (cd "$folder" && env "${data_dirs[@]}" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
      XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen \
      PICTAVO_SCREENSHOT="$home/window.png" PICTAVO_ANSWER="$answer" \
      timeout 60 "$prefix/bin/pictavo" >"$home/run.log" 2>&1)
@@ -120,7 +122,17 @@ run_editor old-home "$scratch/another" || fail "the start with an older store fa
 grep -q "^InstallDir=$scratch/kept/$" "$scratch/old-home/.config/pictavo/pictavo.conf" ||
   fail "the older store's values were lost: $(cat "$scratch/old-home/.config/pictavo/pictavo.conf")"
 
-# Yes: the per-user entry stands in for the installed one, differing only in Exec.
+# Yes, with the prefix's entry where the desktop looks: that entry is named, nothing copied.
+run_editor installed-yes "$scratch/elsewhere" Yes "$prefix/share:/usr/share" || fail "a first run answered Yes failed"
+[[ -e "$scratch/installed-yes/.local/share/applications/pictavo.desktop" ]] &&
+  fail "Yes copied the installed entry into the home"
+if command -v xdg-mime >/dev/null; then
+  grep -qx 'image/x-icon=pictavo.desktop' "$scratch/installed-yes/.config/mimeapps.list" 2>/dev/null ||
+    fail "xdg-mime did not make the installed entry the opener of .ico files: $(cat "$scratch/installed-yes/run.log")"
+fi
+
+# Yes from a prefix the desktop does not look in: a per-user entry stands in for the
+# installed one, differing only in Exec.
 run_editor yes-home "$scratch/elsewhere" Yes || fail "a first run answered Yes failed"
 entry="$scratch/yes-home/.local/share/applications/pictavo.desktop"
 if [[ -s "$entry" ]]; then

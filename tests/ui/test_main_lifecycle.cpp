@@ -31,8 +31,8 @@ struct Start {
   MemorySettingsStore store;
   RecordingLauncher launcher;
   std::unique_ptr<ui::FrmMain> window;
-  ui::StartupContext context{"/opt/pictavo/pictavo", "/opt/pictavo", "", folder.folder(), 768,
-                             folder.path("apps"), "", ""};
+  ui::StartupContext context{
+      "/opt/pictavo", "", folder.folder(), 768, {"/opt/pictavo/pictavo", folder.path("apps"), "", true}, "", ""};
 
   explicit Start(const std::string& ini) {
     if (!ini.empty()) writeFile(folder.path("pictav.ini"), ini);

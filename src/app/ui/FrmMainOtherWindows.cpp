@@ -21,7 +21,7 @@ void FrmMain::mnuViewOptions_Click() {
       [](const Settings& settings, std::string* whyNot) { return writeSettingsFile(settings, whyNot); },
       [this] {
         associateIco(services_.messages, services_.launcher,
-                     QCoreApplication::applicationFilePath().toStdString(), userApplicationsFolder());
+                     findAssociationPlaces(QCoreApplication::applicationFilePath().toStdString()));
       }};
   form = new Form1(host, this);
   form->setAttribute(Qt::WA_DeleteOnClose);

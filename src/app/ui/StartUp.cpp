@@ -27,7 +27,7 @@ std::unique_ptr<FrmMain> startProgram(ProgramState& state, const Services& servi
   const SettingsPlaces places{context.currentFolder, writableFolder(context.programPath),
                               context.userSettingsFolder, context.settingsTemplate};
   loadSettings(state.settings, services.store, services.messages, places, [&] {
-    associateIco(services.messages, services.launcher, context.programFile, context.applicationsFolder);
+    associateIco(services.messages, services.launcher, context.association);
   });
   state.busy = false;
   state.tools.undo = UndoBuffer{};  // three transparent white levels, nothing to undo

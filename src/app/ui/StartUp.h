@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/ProgramState.h"
+#include "app/ui/AssociateIco.h"
 #include "app/ui/Services.h"
 
 namespace pictavo::ui {
@@ -11,12 +12,11 @@ class FrmMain;
 
 // What the program learns about its surroundings when it starts.
 struct StartupContext {
-  std::string programFile;         // the running program file
   std::string programPath;         // its folder
   std::string commandLine;         // all arguments joined with a space
   std::string currentFolder;
   int screenHeightPixels = 768;
-  std::string applicationsFolder;  // where a desktop entry goes
+  AssociationPlaces association;   // where the .ico association looks and writes
   std::string userSettingsFolder;  // where the settings file lives when the program folder cannot hold it
   std::string settingsTemplate;    // the settings file an installation ships
 };

@@ -61,3 +61,17 @@ TEST(DesktopEntry, ProgramPathsWithReservedCharactersAreQuotedAndEscaped) {
   EXPECT_EQ(desktopExecProgram("/a\\b$c\"d`e"), "\"/a\\\\\\\\b\\\\$c\\\\\"d\\\\`e\"");
   EXPECT_EQ(desktopExecProgram("/x\ny"), "\"/x\\ny\"");  // stays on one line
 }
+
+TEST(DesktopEntry, DataFoldersFollowTheBaseDirectoryRules) {
+  struct Case {
+    std::string dataHome, dataDirs, home;
+    std::vector<std::string> folders;
+  } cases[] = {
+      {"", "", "/home/a", {"/home/a/.local/share", "/usr/local/share", "/usr/share"}},
+      {"/d", "/x:/y", "/home/a", {"/d", "/x", "/y"}},
+      {"rel", "rel:/x::", "/home/a", {"/home/a/.local/share", "/x"}},
+      {"", "rel", "", {"/usr/local/share", "/usr/share"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(xdgDataFolders(c.dataHome, c.dataDirs, c.home), c.folders) << c.dataDirs;
+  EXPECT_EQ(xdgDataHome("", ""), "");
+}
