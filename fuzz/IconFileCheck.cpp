@@ -1,5 +1,5 @@
-// Scan, decode every image found, count its colours, write it at each depth
-// and read the file back: what a user's Open and Save do to any file.
+// Scan and decode every image found (what Open does to any file); the full
+// target also counts its colours, writes it at each depth and reads it back.
 #include <cstring>
 
 #include "FuzzTargets.h"
@@ -80,11 +80,11 @@ std::string roundTrips(ProgramState& state) {
   return readBack(encodeIcon256(state.ico, canvas), kIcon256FileSize, canvas, state.ico.colors256, "256-colour");
 }
 
-}  // namespace
-
-std::string checkIconFile(const std::uint8_t* data, std::size_t size) {
-  ProgramState state;
-  IcoState& ico = state.ico;
+// Without `writeBack` only an IcoState is needed: the reading target skips
+// building a whole ProgramState for every input.
+std::string checkScannedIcons(const std::uint8_t* data, std::size_t size, ProgramState* writeBack) {
+  IcoState readOnly;
+  IcoState& ico = writeBack ? writeBack->ico : readOnly;
   std::int64_t records = 0;
   const ScanOutcome scan = scanIconsInMemory(ico, data, size, [&records](double) { return ++records, true; });
   if (scan.status != ScanStatus::Completed && scan.status != ScanStatus::ListFull) return "scan failed";
@@ -97,12 +97,20 @@ std::string checkIconFile(const std::uint8_t* data, std::size_t size) {
     const bool decoded = bool(loadTempIcoFromMemory(ico, k, data, size));
     problem = checkBlank(ico);
     if (!problem.empty()) return where(k, problem.c_str());
-    if (!decoded) continue;
-    moveTempIco2Pixel(ico, state.canvas);
-    problem = roundTrips(state);
+    if (!decoded || !writeBack) continue;
+    moveTempIco2Pixel(ico, writeBack->canvas);
+    problem = roundTrips(*writeBack);
     if (!problem.empty()) return where(k, problem.c_str());
   }
   return "";
+}
+
+}  // namespace
+
+std::string checkIconRead(const std::uint8_t* data, std::size_t size) { return checkScannedIcons(data, size, nullptr); }
+std::string checkIconFile(const std::uint8_t* data, std::size_t size) {
+  ProgramState state;
+  return checkScannedIcons(data, size, &state);
 }
 
 }  // namespace pictavo::fuzz
