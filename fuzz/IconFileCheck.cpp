@@ -80,8 +80,10 @@ std::string roundTrips(ProgramState& state) {
   return readBack(encodeIcon256(state.ico, canvas), kIcon256FileSize, canvas, state.ico.colors256, "256-colour");
 }
 
-// Without `writeBack` only an IcoState is needed: the reading target skips
-// building a whole ProgramState for every input.
+// Without `writeBack` (the reading target, kept fast) only an IcoState is
+// built, and only the first two and the last icon found are decoded: the
+// fuzzer's inputs pack several headers each, and the ones between decode
+// like the first; every position is still checked.
 std::string checkScannedIcons(const std::uint8_t* data, std::size_t size, ProgramState* writeBack) {
   IcoState readOnly;
   IcoState& ico = writeBack ? writeBack->ico : readOnly;
@@ -94,6 +96,7 @@ std::string checkScannedIcons(const std::uint8_t* data, std::size_t size, Progra
   for (int k = 0; k < ico.iconCount; ++k) {
     std::string problem = checkFound(ico, k, data, size);
     if (!problem.empty()) return problem;
+    if (!writeBack && k >= 2 && k < ico.iconCount - 1) continue;
     const bool decoded = bool(loadTempIcoFromMemory(ico, k, data, size));
     problem = checkBlank(ico);
     if (!problem.empty()) return where(k, problem.c_str());

@@ -32,9 +32,10 @@ done
 ((${#executables[@]})) || echo "no wine executables under $wine: seeding from generated icons only"
 "$build/fuzz/make_fuzz_seeds" "$work/seeds" "${executables[@]}" || exit 1
 # Image reader and merge: also small real icon files of the system and the tests.
+mapfile -t real < <(find /usr/share/doc /usr/share/pixmaps tests/data -path tests/data/fuzz-crashes -prune -o \
+  -type f \( -iname '*.ico' -o -iname '*.cur' \) -size -16k -print 2>/dev/null | head -40)
 for t in icon_images icon_merge; do
-  find /usr/share tests/data -path tests/data/fuzz-crashes -prune -o -type f \( -iname '*.ico' -o -iname '*.cur' \) \
-    -size -16k -print 2>/dev/null | head -40 | while read -r f; do cp "$f" "$work/seeds/$t/real-$(basename "$f")"; done
+  for f in "${real[@]}"; do cp "$f" "$work/seeds/$t/real-$(basename "$f")"; done
 done
 # Metafiles: the test pictures, drawn record by record.
 mkdir -p "$work/seeds/metafile" "$work/pictures"
@@ -66,7 +67,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$work/logs"
   echo "== $t: ${limit[*]}, log in $log"
   "$build/fuzz/fuzz_$t" "$corpus" "$work/seeds/$t" "${limit[@]}" "${dict[@]}" \
-    -max_len="${max_len[$t]:-4096}" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=1024 \
+    -max_len="${max_len[$t]:-4096}" -timeout=60 -rss_limit_mb=2048 -malloc_limit_mb=1024 \
     -artifact_prefix="$artifacts" -print_final_stats=1 >"$log" 2>&1
   status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
