@@ -5,12 +5,17 @@ set -euo pipefail
 # fonts-liberation: the dialogs are laid out for a narrow sans serif of Arial's metrics.
 # xdg-utils: xdg-mime makes Pictavo the default program for icons on request.
 # libemf2svg-dev, qt6-svg-dev, libwmf-dev: EMF and WMF pictures; fonts-urw-base35: the fonts libwmf draws with.
+# libx11-dev: bench_startup watches the X server for the windows it times.
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation xdg-utils
-          libemf2svg-dev qt6-svg-dev libwmf-dev fonts-urw-base35)
+          libemf2svg-dev qt6-svg-dev libwmf-dev fonts-urw-base35 libx11-dev)
 if [[ "${1:-}" == "--test" ]]; then
-  # Independent readers and real icon-bearing DLLs that the tests check against;
-  # validators of the installed desktop entry, AppStream data and manual pages.
-  packages+=(icoutils python3-pil libwine xvfb xauth desktop-file-utils appstream man-db)
+  # Independent readers and real icon-bearing DLLs that the tests check against
+  # (libwmf-bin, emf2svg and librsvg2-bin draw metafiles); validators of the
+  # installed desktop entry, AppStream data and manual pages; strace, to see
+  # that pictavo-cli flushes a batch; a window manager and the X tools that
+  # check the editor's windows from outside.
+  packages+=(icoutils python3-pil libwine libwmf-bin emf2svg librsvg2-bin xvfb xauth desktop-file-utils appstream
+             man-db strace python3 openbox wmctrl x11-utils xdotool imagemagick)
 elif [[ "${1:-}" == "--package" ]]; then
   # cpack's .deb generator: dpkg-shlibdeps works out the dependencies, file finds the programs.
   packages+=(dpkg-dev file)

@@ -4,7 +4,9 @@
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
+#include <iostream>
 
+#include "app/CommandLine.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/AssociateIco.h"
 #include "app/ui/FrmMain.h"
@@ -13,6 +15,7 @@
 #include "platform/ui/QtMessageBoxes.h"
 #include "platform/ui/QtSettingsStore.h"
 #include "app/ui/InstallPaths.h"
+#include "app/ui/ScriptedRun.h"
 #include "app/ui/StartUp.h"
 #include "app/ui/UnattendedRun.h"
 
@@ -48,6 +51,11 @@ void scheduleScreenshot(pictavo::ui::FrmMain& window) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Answered before anything needs a display.
+  if (const auto reply = pictavo::editorOptionReply(pictavo::commandLineOf(argc, argv))) {
+    std::cout << *reply;
+    return 0;
+  }
   pictavo::ignoreFileSizeLimitSignal();
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Pictavo"));
@@ -57,7 +65,8 @@ int main(int argc, char* argv[]) {
 
   pictavo::ProgramState state;
   pictavo::ui::QtMessageBoxes messages;
-  pictavo::ui::QtSettingsStore store;
+  pictavo::ui::QtSettingsStore store(QString::fromStdString(pictavo::ui::userStoreFile()),
+                                     QString::fromStdString(pictavo::ui::olderUserStoreFile()));
   pictavo::ui::QProcessLauncher launcher;
   const pictavo::ui::Services services{messages, store, launcher};
 
@@ -65,5 +74,6 @@ int main(int argc, char* argv[]) {
   auto window = pictavo::ui::startProgram(state, services, describeSurroundings(app));
   messages.setParent(window.get());
   scheduleScreenshot(*window);
+  pictavo::ui::followCommandsWhenScripted(*window);
   return app.exec();
 }

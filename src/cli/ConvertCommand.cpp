@@ -2,6 +2,7 @@
 // with the picture shown at natural size at (0, 0).
 #include <QImage>
 #include <QString>
+#include <iostream>
 
 #include "cli/CliCommands.h"
 #include "picture/PictureConversion.h"
@@ -14,6 +15,7 @@ QImage loadPictureOrFail(const std::string& file) {
   LoadedPicture loaded = loadPicture(QString::fromStdString(file));
   if (!loaded.ok())
     throw CliError(kBadInput, "cannot read picture " + file + ": " + loaded.error.toStdString());
+  if (!loaded.note.isEmpty()) std::cerr << "pictavo-cli: " << loaded.note.toStdString() << '\n';
   return loaded.image;
 }
 

@@ -1,6 +1,7 @@
 // `extract`: every decodable icon of a file saved as an icon file of its own.
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "cli/CliCommands.h"
 #include "cli/IconInput.h"
@@ -36,9 +37,11 @@ int runExtract(ArgCursor& args) {
   std::filesystem::create_directories(outDir, ec);
   const std::string stem = std::filesystem::path(file).filename().string();
   int written = 0;
+  // The first save that fails ends the batch, after the files before it are made durable.
+  std::optional<CliError> failed;
   // One editor serves every icon: loading one replaces the whole canvas, and
   // saving prepares the save tables afresh, so nothing carries over.
-  for (int i = 0; i < state.ico.iconCount; ++i) {
+  for (int i = 0; i < state.ico.iconCount && !failed; ++i) {
     const DecodeOutcome decoded = loadTempIcoFrom(state.ico, i, in.get());
     if (!decoded) {
       std::cerr << "icon " << i << ": " << decoded.message << '\n';
@@ -48,14 +51,19 @@ int runExtract(ArgCursor& args) {
     layIcon(state.canvas, state.preview);
     const auto out = std::filesystem::path(outDir) / (stem + "-" + std::to_string(i) + ".ico");
     // Each file still replaces its name atomically; the disk is flushed once for all.
-    saveOrFail(state, out.string(), depth, Durability::Batched);
-    ++written;
+    try {
+      saveOrFail(state, out.string(), depth, Durability::Batched);
+      ++written;
+    } catch (const CliError& e) {
+      failed = e;
+    }
   }
   if (written > 0) {
     if (const int err = flushFileSystemOf(outDir))
       throw CliError(kBadInput, describeFileError("Could not save", outDir, err));
   }
   std::cout << "extracted " << written << " of " << state.ico.iconCount << '\n';
+  if (failed) throw *failed;
   return written > 0 ? kOk : kNothingFound;
 }
 

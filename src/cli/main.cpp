@@ -1,6 +1,7 @@
 // pictavo-cli: the editor's model operations in batch, for scripts and tests.
 #include <iostream>
 
+#include "app/CommandLine.h"
 #include "cli/CliCommands.h"
 #include "platform/AtomicFile.h"
 
@@ -14,6 +15,7 @@ const char* const kUsage = R"(usage:
   pictavo-cli convert PICTURE [--select X,Y,W,H] [--depth D] (-o OUT | --dump)
   pictavo-cli extract FILE -o DIR [--depth D]
   pictavo-cli thumbnail FILE OUT.png [SIZE]
+  pictavo-cli --help | -h | --version
 
 scan     one line per 32 x 32 image header: INDEX RECORD OFFSET FILE_OFFSET BITS, then "found N"
 dump     the decoded canvas: 32 lines of 32 cells, RRGGBB opaque, tRRGGBB transparent
@@ -24,7 +26,8 @@ edit     operations, run in order on one editor:
            --flip-x  --flip-y  --rotate  --slide-up|-down|-left|-right
            --brighter  --darker  --more-contrast  --less-contrast  --bw
            --merge N  --undo  --redo  --backup  --restore  --new
-convert  samples a picture (JPEG, BMP, GIF, ICO, RLE, EMF, WMF) shown at natural size into the icon
+convert  samples a picture (JPEG, BMP, GIF, ICO, RLE, EMF, WMF or PNG, known by its
+         content) shown at natural size into the icon
 extract  writes every decodable icon as DIR/<file name>-<index>.ico
 thumbnail the deepest complete 32 x 32 icon of FILE (the first on ties) as a PNG of at most
           SIZE pixels (default 32): enlarged by whole steps, reduced smoothly below 32
@@ -59,6 +62,10 @@ int main(int argc, char** argv) {
   }
   if (words[0] == "--help" || words[0] == "-h") {
     std::cout << kUsage;
+    return kOk;
+  }
+  if (words[0] == "--version") {
+    std::cout << pictavo::versionLine() << '\n';
     return kOk;
   }
   const std::string command = words[0];

@@ -5,7 +5,7 @@
 namespace pictavo {
 
 // Turns the selected region of a displayed picture into the canvas: one undo
-// level, the sampling, the new canvas and its preview.
+// level, the sampling, the new canvas (unsaved) and its preview.
 void convertPicture(ProgramState& state, const SelectionRect& selection, const PixelReader& readPixel);
 
 }  // namespace pictavo

@@ -134,6 +134,20 @@ bool icoIsComplete(const PictureBytes& file) {
   return true;
 }
 
+bool pngIsComplete(const PictureBytes& file) {
+  static const std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  if (!file.has(0, 8) || !std::equal(kSignature, kSignature + 8, file.data)) return false;
+  // Chunks (big-endian length, type, data, checksum) up to the closing IEND.
+  for (std::size_t at = 8; file.has(at, 12);) {
+    const std::size_t length = std::size_t(file.u8(at)) << 24 | file.u8(at + 1) << 16 | file.u8(at + 2) << 8 |
+                               file.u8(at + 3);
+    if (!file.has(at + 12, length)) return false;
+    if (std::equal(file.data + at + 4, file.data + at + 8, "IEND")) return true;
+    at += 12 + length;
+  }
+  return false;
+}
+
 int largestIcoImage(const PictureBytes& file) {
   if (!icoIsComplete(file)) return 0;
   int best = 0;

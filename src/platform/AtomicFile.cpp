@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 namespace pictavo {
@@ -41,19 +42,11 @@ int resolveTarget(const std::string& path, std::string& target) {
   return ELOOP;
 }
 
-std::string temporaryNameBeside(const std::string& target) {
-  fs::path p(target);
-  // Not std::random_device: setting one up costs more than writing a small file.
-  unsigned pick = 0;
-  if (::getrandom(&pick, sizeof pick, GRND_NONBLOCK) != sizeof pick) pick = unsigned(::getpid()) * 2654435761u;
-  char suffix[16];
-  std::snprintf(suffix, sizeof suffix, ".%06x.tmp", pick & 0xFFFFFF);
-  return (p.parent_path() / ("." + p.filename().string() + suffix)).string();
-}
+constexpr int kNameAttempts = 8;
 
-int createExclusive(std::string& tempPath, const std::string& target) {
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    tempPath = temporaryNameBeside(target);
+int createExclusive(std::string& tempPath, const std::string& target, RandomSource random) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    tempPath = temporaryNameBeside(target, attempt, random);
     int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -98,15 +91,36 @@ bool createWholeUnderNewName(const std::string& target, const void* data, std::s
 
 }  // namespace
 
+bool systemRandom(unsigned& bits) {
+  // Not std::random_device: setting one up costs more than writing a small file.
+  return ::getrandom(&bits, sizeof bits, GRND_NONBLOCK) == sizeof bits;
+}
+
+std::string temporaryNameBeside(const std::string& target, int attempt, RandomSource random) {
+  const fs::path p(target);
+  char suffix[64];
+  unsigned bits = 0;
+  // The later attempts do not trust a source whose names were all taken.
+  if (attempt < kNameAttempts / 2 && random && random(bits)) {
+    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", bits);
+  } else {
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::snprintf(suffix, sizeof suffix, ".%x-%x-%llx-%08lx.tmp", unsigned(::getpid()), unsigned(attempt),
+                  static_cast<unsigned long long>(now.tv_sec), static_cast<unsigned long>(now.tv_nsec));
+  }
+  return (p.parent_path() / ("." + p.filename().string() + suffix)).string();
+}
+
 int replaceFileAtomically(const std::string& path, const void* data, std::size_t size,
-                          Durability durability) {
+                          Durability durability, RandomSource random) {
   std::string target;
   if (const int err = resolveTarget(path, target); err != 0) return err;
   if (durability == Durability::Batched && ::access(target.c_str(), F_OK) != 0 && errno == ENOENT &&
       createWholeUnderNewName(target, data, size))
     return 0;
   std::string tempPath;
-  const int fd = createExclusive(tempPath, target);
+  const int fd = createExclusive(tempPath, target, random);
   if (fd < 0) return errno;
   copyModeOfExisting(fd, target);
   // The data must be on disk before the rename, or a crash could leave an empty file.

@@ -24,7 +24,8 @@ const std::vector<HelpPageText>& pages() {
          "icons. Pictavo finds every 32 x 32 icon in the file. If there is one, it is loaded at "
          "once; if there are more, a window shows them 21 at a time to choose from. Icons of 2, 16 "
          "and 256 colours, 24-bit and 32-bit icons can be read; the soft edges of a 32-bit icon "
-         "become either solid or transparent cells."},
+         "become either solid or transparent cells. A file dropped on the main window opens the "
+         "same way, and File > Recent Icons lists the last eight icon files opened or saved."},
         {"Save Icon",
          "Save shows how many colours the icon uses and how it looks with 16 and with 256 colours. "
          "Choose 16-color, 256-color or 24-bit color, then name the file. Saving with fewer colours "
@@ -36,7 +37,8 @@ const std::vector<HelpPageText>& pages() {
       {"Help (Tools)",
        {{"Copy",
          "Choose Copy, then drag a rectangle over the grid. A magenta outline shows it while you "
-         "drag; when you let go, the cells inside it are copied."},
+         "drag; when you let go, the cells inside it are copied. To use the icon in another program, "
+         "choose Copy Icon as Image on the Edit menu."},
         {"Paste",
          "Choose Paste, then click a cell: the copied rectangle is placed with its top left corner "
          "there. Transparent cells of the copy leave the cells below them as they are, and what "
@@ -66,7 +68,8 @@ const std::vector<HelpPageText>& pages() {
         {"Fill", "Click a cell to paint it and every touching cell of the same colour."},
         {"Open Image",
          "Open Image opens a picture (such as .jpg, .bmp, .gif or .ico) in the Picture window, where "
-         "you choose the part of it that becomes the icon."},
+         "you choose the part of it that becomes the icon. A picture file dropped on either window "
+         "opens there too, and Edit > Paste Image opens a picture copied in another program."},
         {"Scan a Picture Selection Box",
          "In the Picture window, drag over the part you want. The selection stays square; a right "
          "click switches between a square and a free rectangle. When you let go of the left button "

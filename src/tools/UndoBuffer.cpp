@@ -68,6 +68,9 @@ void newIcon(ProgramState& state) {
   doBackup(state);
   state.canvas.reset();
   layIcon(state.canvas, state.preview);
+  // A later save must not replace the image the old canvas came from.
+  state.ico.originPath.clear();
+  state.ico.originOffset = -1;
 }
 
 }  // namespace pictavo

@@ -4,12 +4,7 @@
 set -u
 CLI=$1
 THUMBNAILER=$2
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
-passed=0 failed=0 skipped=0
-expect_eq() { [[ "$2" == "$3" ]] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: $1: expected [$3], got [$2]"; }; }
-skip() { skipped=$((skipped + 1)); echo "SKIP: $*"; }
+. "$(cd "$(dirname "$0")" && pwd)/test_support.sh"
 PY=/usr/bin/python3  # Debian's, where python3-pil lives
 have_pil() { $PY -c 'import PIL' 2>/dev/null; }
 # PNG FILE: "WIDTHxHEIGHT MODE", then the RGBA of each X,Y given
@@ -99,5 +94,4 @@ else
   skip "libwine not installed, shell32.dll thumbnail not checked"
 fi
 
-echo "$passed passed, $failed failed, $skipped skipped"
-[[ $failed -eq 0 ]]
+finish

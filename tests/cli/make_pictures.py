@@ -22,7 +22,7 @@ def rle_bmp(bits):
     return b'BM' + struct.pack('<IHHI', offset + len(rows), 0, 0, offset) + info + palette + rows
 
 
-def emf(frame=(0, 0, 1693, 1693)):
+def emf(frame=(0, 0, 1693, 1693), description='', text=None, font='Sans'):
     def record(kind, payload):
         return struct.pack('<II', kind, 8 + len(payload)) + payload
     body = record(38, struct.pack('<IIiiI', 1, 5, 0, 0, 0))          # CREATEPEN 1: null pen
@@ -31,32 +31,51 @@ def emf(frame=(0, 0, 1693, 1693)):
         body += record(39, struct.pack('<IIII', slot, 0, colorref(rgb), 0))  # CREATEBRUSHINDIRECT
         body += record(37, struct.pack('<I', slot))
         body += record(43, struct.pack('<iiii', left, 0, left + 33, 65))    # RECTANGLE
+    if text is not None:                                              # EXTTEXTOUTW, one line at (4, 30)
+        face = font.encode('utf-16-le')[:62].ljust(64, b'\0')
+        body += record(82, struct.pack('<I5i8B', 4, -12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0) + face)
+        body += record(37, struct.pack('<I', 4))                      # EXTCREATEFONTINDIRECTW, select
+        chars = text.encode('utf-16-le', 'surrogatepass')
+        emrtext = struct.pack('<iiIII4iI', 4, 30, len(chars) // 2, 76, 0, 0, 0, 0, 0, 0)
+        body += record(84, struct.pack('<4iIff', 0, 0, 63, 63, 1, 1.0, 1.0) + emrtext + pad4(chars))
     body += record(14, struct.pack('<III', 0, 16, 20))                # EOF
-    records = 1 + 2 + 3 * 2 + 1
-    header = struct.pack('<II4i4iIIIIHHIII2i2i', 1, 88, 0, 0, 63, 63, *frame, 0x464D4520, 0x10000,
-                         88 + len(body), records, 4, 0, 0, 0, 0, 960, 960, 254, 254)
-    return header + body
+    records = 1 + 2 + 3 * 2 + 3 * (text is not None) + 1
+    described = pad4(description.encode('utf-16-le'))
+    size = 88 + len(described)
+    header = struct.pack('<II4i4iIIIIHHIII2i2i', 1, size, 0, 0, 63, 63, *frame, 0x464D4520, 0x10000,
+                         size + len(body), records, 4 + (text is not None), 0, len(description), 88 if description else 0, 0,
+                         960, 960, 254, 254)
+    return header + described + body
 
 
-def wmf():
+def pad4(data):
+    return data + bytes(-len(data) % 4)
+
+
+def wmf(origin=(0, 0), placeable=True, window=True):
+    """Red left half, blue right half of a 960 x 960 window at `origin`, with or
+    without the placeable header and the window records."""
     def record(function, *words):
-        return struct.pack('<IH', 3 + len(words), function) + struct.pack('<%dH' % len(words), *words)
-    body = record(0x020B, 0, 0) + record(0x020C, 960, 960)           # SETWINDOWORG, SETWINDOWEXT (y, x)
+        return struct.pack('<IH', 3 + len(words), function) + struct.pack('<%dH' % len(words), *(w & 0xFFFF for w in words))
+    x, y = origin
+    body = record(0x020B, y, x) + record(0x020C, 960, 960) if window else b''  # SETWINDOWORG, SETWINDOWEXT (y, x)
     body += record(0x02FA, 5, 0, 0, 0, 0) + record(0x012D, 0)          # CREATEPENINDIRECT null, SELECTOBJECT
-    for rgb, left in ((RED, 0), (BLUE, 480)):
+    for rgb, left in ((RED, x), (BLUE, x + 480)):
         c = colorref(rgb)
         body += record(0x02FC, 0, c & 0xFFFF, c >> 16, 0) + record(0x012D, 1)  # CREATEBRUSHINDIRECT, select
-        body += record(0x041B, 970, left + 490, 0, left)                 # RECTANGLE (bottom, right, top, left)
+        body += record(0x041B, y + 960, left + 480, y, left)             # RECTANGLE (bottom, right, top, left)
         body += record(0x01F0, 1)                                         # DELETEOBJECT
     body += record(0)                                                     # EOF
     words = (18 + len(body)) // 2
     biggest = max(struct.unpack_from('<I', r)[0] for r in split_wmf(body))
     meta = struct.pack('<HHHIHIH', 1, 9, 0x300, words, 2, biggest, 0)
-    placeable = struct.pack('<IHhhhhHI', 0x9AC6CDD7, 0, 0, 0, 960, 960, 1440, 0)
+    if not placeable:
+        return meta + body
+    header = struct.pack('<IHhhhhHI', 0x9AC6CDD7, 0, x, y, x + 960, y + 960, 1440, 0)
     checksum = 0
-    for (w,) in struct.iter_unpack('<H', placeable):
+    for (w,) in struct.iter_unpack('<H', header):
         checksum ^= w
-    return placeable + struct.pack('<H', checksum) + meta + body
+    return header + struct.pack('<H', checksum) + meta + body
 
 
 def split_wmf(body):
@@ -89,14 +108,23 @@ write('good.rle', rle_bmp(8))
 write('good4.rle', rle_bmp(4))
 write('good.emf', emf())
 write('good.wmf', wmf())
-for name in ('good.bmp', 'good.gif', 'good.jpg', 'good.ico', 'good.rle', 'good4.rle', 'good.emf', 'good.wmf'):
+write('good-moved.wmf', wmf(origin=(1000, 500)))
+write('good-plain.wmf', wmf(placeable=False))
+write('good-unsized.wmf', wmf(placeable=False, window=False))
+write('good-described.emf', emf(description='Pictavo test picture\0' * 40))
+write('good-text.emf', emf(text='a ]]> b \ufffe \x01 <&> c', font='Sans "<&>"'))
+for name in ('good.bmp', 'good.gif', 'good.jpg', 'good.ico', 'good.rle', 'good4.rle', 'good.emf', 'good.wmf',
+             'good-plain.wmf'):
     data = open(name, 'rb').read()
     ext = name.split('.')[1]
     write('cut-%s.%s' % (name.split('.')[0], ext), data[:len(data) * 2 // 3])
     write('garbage.' + ext, b'not a picture at all\n' * 40)
     write('empty.' + ext, b'')
-write('png-inside.jpg', open('good.gif', 'rb').read())
+im.save('good.png')
+write('png-inside.ico', open('good.png', 'rb').read())
+write('png-inside.jpg', open('good.png', 'rb').read())
 write('gif-inside.bmp', open('good.gif', 'rb').read())
 write('emf-inside.wmf', open('good.emf', 'rb').read())
+write('blank-unsized.wmf', struct.pack('<HHHIHIH', 1, 9, 0x300, 12, 0, 3, 0) + struct.pack('<IH', 3, 0))
 write('huge.jpg', jpeg_claiming(60000, 60000))
 write('huge.emf', emf(frame=(0, 0, 2000000, 1693)))

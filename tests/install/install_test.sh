@@ -97,14 +97,28 @@ grep -q 'problem loading' "$scratch/home/run.log" && fail "settings not loaded: 
 ini="$scratch/home/.config/pictavo/pictav.ini"
 expected=$(printf '" ","%s/icons","%s","1","","","","Version_20b"\r' "$scratch/elsewhere" "$scratch/elsewhere")
 [[ "$(cat "$ini" 2>/dev/null)" == "$expected" ]] || fail "first-run settings file: $(cat "$ini" 2>&1)"
-grep -q "^InstallDir=$scratch/home/.config/pictavo/$" "$scratch/home/.config/Pictavo/Pictavo.conf" ||
-  fail "InstallDir not recorded: $(cat "$scratch/home/.config/Pictavo/Pictavo.conf")"
+# One configuration folder: the per-user store sits beside the settings file.
+grep -q "^InstallDir=$scratch/home/.config/pictavo/$" "$scratch/home/.config/pictavo/pictavo.conf" ||
+  fail "InstallDir not recorded: $(cat "$scratch/home/.config/pictavo/pictavo.conf")"
+[[ -e "$scratch/home/.config/Pictavo" ]] && fail "a second configuration folder: $(ls "$scratch/home/.config")"
 [[ -e "$scratch/home/.local/share/applications/pictavo.desktop" ]] && fail "No still made an entry"
 
 cp "$ini" "$scratch/ini-after-first-run"
 run_editor home "$scratch/another" || fail "the second start failed: $(cat "$scratch/home/run.log")"
 [[ $(asked home) == 0 ]] || fail "the second start asked again"
 cmp -s "$ini" "$scratch/ini-after-first-run" || fail "the second start changed the settings file"
+
+# A store left where earlier versions kept it is taken over: the settings file it names is used.
+mkdir -p "$scratch/old-home/.config/Pictavo" "$scratch/kept"
+cp "$scratch/ini-after-first-run" "$scratch/kept/pictav.ini"
+printf '[Settings]\nInstallDir=%s/kept/\nIconDir=%s/kept/icons\n' "$scratch" "$scratch" \
+  >"$scratch/old-home/.config/Pictavo/Pictavo.conf"
+run_editor old-home "$scratch/another" || fail "the start with an older store failed"
+[[ $(asked old-home) == 0 && ! -e "$scratch/old-home/.config/Pictavo" &&
+   ! -e "$scratch/old-home/.config/pictavo/pictav.ini" ]] ||
+  fail "the older store was not taken over: $(cat "$scratch/old-home/run.log"; ls -R "$scratch/old-home/.config")"
+grep -q "^InstallDir=$scratch/kept/$" "$scratch/old-home/.config/pictavo/pictavo.conf" ||
+  fail "the older store's values were lost: $(cat "$scratch/old-home/.config/pictavo/pictavo.conf")"
 
 # Yes: the per-user entry stands in for the installed one, differing only in Exec.
 run_editor yes-home "$scratch/elsewhere" Yes || fail "a first run answered Yes failed"

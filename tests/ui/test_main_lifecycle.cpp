@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWindow>
+#include <sys/stat.h>
 
 #include "platform/ui/QProcessLauncher.h"
 #include "platform/ui/QtMessageBoxes.h"
@@ -287,12 +288,44 @@ class MainLifecycleTest : public QObject {
     QVERIFY(stillOpen);
   }
 
-  void settingsStoreKeepsValuesUnderPictavoSettings() {
-    ui::QtSettingsStore store;
-    QVERIFY(!store.value("IconDir").has_value());
-    store.setValue("IconDir", "/home/a/icons, with comma");
-    QCOMPARE(ui::QtSettingsStore().value("IconDir").value_or(""), std::string("/home/a/icons, with comma"));
-    QVERIFY(readFile(tmp_.path("Pictavo/Pictavo.conf")).find("[Settings]") != std::string::npos);
+  // The store keeps its values under "Settings"; one an earlier version kept in another
+  // folder is taken over once, and that folder goes.
+  void settingsStoreKeepsValuesAndTakesOverTheOlderStoreOnce() {
+    const QString file = QString::fromStdString(tmp_.path("pictavo/pictavo.conf"));
+    const QString older = QString::fromStdString(tmp_.path("Pictavo/Pictavo.conf"));
+    QVERIFY(QDir().mkpath(QFileInfo(older).path()));
+    writeFile(older.toStdString(), "[Settings]\nInstallDir=/home/a/.config/pictavo/\n");
+    {
+      ui::QtSettingsStore store(file, older);
+      QCOMPARE(store.value("InstallDir").value_or(""), std::string("/home/a/.config/pictavo/"));
+      QVERIFY(!store.value("IconDir").has_value());
+      store.setValue("IconDir", "/home/a/icons, with comma");
+    }
+    QVERIFY(!QFileInfo::exists(QFileInfo(older).path()));
+    QVERIFY(readFile(file.toStdString()).find("[Settings]") != std::string::npos);
+    // An older store that turns up again is not read over the one in use.
+    QVERIFY(QDir().mkpath(QFileInfo(older).path()));
+    writeFile(older.toStdString(), "[Settings]\nIconDir=/old\n");
+    QCOMPARE(ui::QtSettingsStore(file, older).value("IconDir").value_or(""), std::string("/home/a/icons, with comma"));
+    QVERIFY(QFileInfo::exists(older));
+  }
+
+  // Storing what is already there (every start does) leaves the file alone; a change replaces it.
+  void settingsStoreRewritesOnlyChanges() {
+    const std::string file = tmp_.path("pictavo/pictavo.conf");
+    const auto fileId = [&] {
+      struct stat st {};
+      return ::stat(file.c_str(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    ui::QtSettingsStore store(QString::fromStdString(file), QString());
+    store.setValue("IconDir", "/home/a");
+    const ino_t before = fileId();
+    store.setValue("IconDir", "/home/a");
+    QCOMPARE(fileId(), before);
+    store.setValue("IconDir", "/home/b");
+    QVERIFY(fileId() != before);
+    QCOMPARE(ui::QtSettingsStore(QString::fromStdString(file), QString()).value("IconDir").value_or(""),
+             std::string("/home/b"));
   }
 
   void launcherReportsHowTheProgramEnded() {

@@ -46,14 +46,6 @@ int bitCountOf(const IcoState& ico, int k) {
   return f.get();
 }
 
-// Saved for looking at, and checked for cut-off labels.
-void save(QWidget& window, const char* name) {
-  const QString dir =
-      qEnvironmentVariable("PICTAVO_SCREENSHOTS", qEnvironmentVariable("PICTAVO_TEST_TMP", QDir::tempPath()));
-  QVERIFY(QDir().mkpath(dir) && window.grab().save(dir + QLatin1Char('/') + QLatin1String(name)));
-  QCOMPARE(clippedLabels(window), std::vector<std::string>{});
-}
-
 }  // namespace
 
 class TestOpenSave : public QObject {
@@ -377,21 +369,21 @@ class TestOpenSave : public QObject {
     ui::Form4* form = rig.openFile(kShell32);
     form->scrollBar()->setValue(3);
     QTest::mouseClick(form->box(9), Qt::LeftButton);
-    save(*form, "chooser-shell32.png");
+    screenshot(*form, "chooser-shell32.png");
     form->scrollBar()->setValue(form->scrollBar()->maximum());
-    save(*form, "chooser-shell32-last-page.png");
+    screenshot(*form, "chooser-shell32-last-page.png");
     rig.open.waitForm()->setProgress(45);
-    save(*rig.open.waitForm(), "wait-form.png");
+    screenshot(*rig.open.waitForm(), "wait-form.png");
     QTest::mouseClick(form->box(0), Qt::LeftButton);
     QTest::mouseClick(form->okButton(), Qt::LeftButton);
     rig.save.mnuFileSaveAs_Click();
-    save(*rig.save.saveForm(), "save-type-chooser.png");
+    screenshot(*rig.save.saveForm(), "save-type-chooser.png");
     rig.state.canvas = painted([](int i) { return rgb(i % 32 * 8, i / 32 * 8, 255 - i % 32 * 4); });
     rig.save.saveForm()->Form_Activate();
-    save(*rig.save.saveForm(), "save-type-chooser-reduced.png");
+    screenshot(*rig.save.saveForm(), "save-type-chooser-reduced.png");
     ScratchFolder tmp;
     writeIconSet(tmp.path("mixed.ico"), 4, {1});
-    save(*rig.openFile(tmp.path("mixed.ico")), "chooser-unsupported.png");
+    screenshot(*rig.openFile(tmp.path("mixed.ico")), "chooser-unsupported.png");
   }
 };
 

@@ -108,6 +108,16 @@ class PictureWindowTest : public QObject {
     QVERIFY(!fresh.state.busy);
   }
 
+  // A PNG named .ico opens as the picture it is, with no message.
+  void aPictureUnderAnotherKindsNameOpens() {
+    PictureRig rig;
+    const QImage picture = blocks(60, 70);
+    QVERIFY(picture.save(QString::fromStdString(rig.tmp.path("png.ico")), "PNG"));
+    PictureForm* form = rig.open(QImage(), "png.ico");
+    QVERIFY(form && form->isVisible() && rig.boxes.shown().empty());
+    QCOMPARE(form->displayedPixels().copy(0, 20, 60, 70).convertToFormat(QImage::Format_RGB32), picture);
+  }
+
   // Fit, proportions, natural size again, and a maximised window.
   void fitting() {
     PictureRig rig;
@@ -209,6 +219,34 @@ class PictureWindowTest : public QObject {
     QVERIFY(!rig.form()->isVisible());
     rig.triggerMenu("mnuEditUndo");
     QCOMPARE(rig.state.canvas, before);
+  }
+
+  void aConversionAfterASaveIsUnsaved_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("exit") << "mnuFileExit" << "Save Changes Before Exit?";
+    QTest::newRow("new") << "mnuFileNew" << "Save Changes Before New?";
+    QTest::newRow("open") << "mnuFileOpen" << "Save Changes Before Open?";
+  }
+  // Open Image, save from the main window, then convert in the still-open picture
+  // window: the new icon is unsaved, so the commands that would drop it ask first.
+  void aConversionAfterASaveIsUnsaved() {
+    QFETCH(QString, command);
+    QFETCH(QString, title);
+    PictureRig rig;
+    PictureForm* form = rig.open(blocks(200, 200));
+    rig.dialog.queue(rig.tmp.path("saved.ico"));
+    rig.triggerMenu("mnuFileSaveAs24");
+    QVERIFY(rig.state.iconSaved && form->isVisible());
+    rig.drag({10, 10}, {100, 100});
+    QVERIFY(!form->isVisible() && rig.state.canvas != Canvas());
+    QVERIFY(!rig.state.iconSaved);
+    QTRY_VERIFY(!rig.state.busy);
+    rig.boxes.queue(Answer::Cancel);
+    rig.triggerMenu(qPrintable(command));
+    QCOMPARE(rig.boxes.shown().size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(rig.boxes.shown()[0].title), title);
+    QVERIFY(rig.window->isVisible() && rig.state.canvas != Canvas());
   }
 
   // Looked at by hand: a photo-like picture with a selection being drawn.

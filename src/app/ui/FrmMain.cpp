@@ -49,6 +49,9 @@ FrmMain::FrmMain(ProgramState& state, const Services& services, QWidget* parent)
   setCentralWidget(surface_);
   buildSurfaceControls();
   connectMenus();
+  setUpRecentIcons();
+  setUpClipboard();
+  setAcceptDrops(true);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   // Only painting and timers may run inside a tool; user input waits for it to finish.
   state_.yieldToEvents = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };

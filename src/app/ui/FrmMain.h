@@ -20,6 +20,7 @@ class MainToolbar;
 class PaletteWidget;
 class PictureCommand;
 class PreviewWidget;
+class RecentIconsMenu;
 
 constexpr const char* kSaveBeforeNewTitle = "Save Changes Before New?";
 constexpr const char* kSaveBeforeOpenTitle = "Save Changes Before Open?";
@@ -90,6 +91,8 @@ class FrmMain : public QMainWindow {
   void mnuFilePicture_Click();
   void mnuFileExit_Click();
   void OpenNamedFile();
+  // A file of the Recent Icons submenu, opened as the Open command would.
+  void mnuFileRecent_Click(const QString& path);
 
   void mnuEditUndo_Click();
   void mnuEditRedo_Click();
@@ -97,6 +100,8 @@ class FrmMain : public QMainWindow {
   void mnuEditRestore_Click();
   void mnuEditCopy_Click();
   void mnuEditPaste_Click();
+  void mnuEditCopyImage_Click();   // the icon to the system clipboard
+  void mnuEditPasteImage_Click();  // the system clipboard's image into the picture window
 
   void mnuToolsFlipX_Click();
   void mnuToolsFlipY_Click();
@@ -134,6 +139,8 @@ class FrmMain : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;  // Form_Unload
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildSurfaceControls();
@@ -148,6 +155,11 @@ class FrmMain : public QMainWindow {
   void storeWindowGeometry();
   void closeOtherWindows();
   void showPictureWindow();
+  void releaseCopyAndPaste();
+  void setUpRecentIcons();
+  void setUpClipboard();
+  void updatePasteImageItem();
+  void openDroppedFile(const QString& path);
 
   FileCommandHost fileCommandHost();
 
@@ -161,6 +173,7 @@ class FrmMain : public QMainWindow {
   PreviewWidget* preview_ = nullptr;
   bool activatedOnce_ = false;
   bool closePromptRunning_ = false;
+  RecentIconsMenu* recentIcons_ = nullptr;
 
   // What the window shows, to repaint only what the model changed.
   Canvas shownCanvas_;

@@ -49,6 +49,8 @@ void FrmMain::connectMenus() {
       {"mnuEditRestore", &FrmMain::mnuEditRestore_Click},
       {"mnuEditCopy", &FrmMain::mnuEditCopy_Click},
       {"mnuEditPaste", &FrmMain::mnuEditPaste_Click},
+      {"mnuEditCopyImage", &FrmMain::mnuEditCopyImage_Click},
+      {"mnuEditPasteImage", &FrmMain::mnuEditPasteImage_Click},
       {"mnuToolsFlipX", &FrmMain::mnuToolsFlipX_Click},
       {"mnuToolsFlipY", &FrmMain::mnuToolsFlipY_Click},
       {"mnuToolsRotate", &FrmMain::mnuToolsRotate_Click},
@@ -167,9 +169,14 @@ void FrmMain::mnuToolsCircleFill_Click() { chooseDrawingToolFromMenu(24, drawing
 void FrmMain::mnuToolsFill_Click() { chooseDrawingToolFromMenu(25, drawingTool(25).tool); }
 
 void FrmMain::mnuToolsScan_Click() {
+  releaseCopyAndPaste();
+  showPictureWindow();
+}
+
+// What every way into the picture window does first.
+void FrmMain::releaseCopyAndPaste() {
   setButtonPressed(kCopyButton, false);
   setButtonPressed(kPasteButton, false);
-  showPictureWindow();
 }
 
 void FrmMain::mnuCountColors_Click() {

@@ -1,5 +1,10 @@
-// Open, Save and Save As on the main window, over its two file dialogs.
+// Open, Save and Save As on the main window, over its two file dialogs, and the recent icon files.
+#include <QLabel>
+#include <QMenu>
+
 #include "app/ui/FrmMain.h"
+#include "app/ui/MainStatusBar.h"
+#include "app/ui/RecentIconsMenu.h"
 #include "platform/ui/QtFileDialog.h"
 #include "icofile/ui/OpenCommand.h"
 #include "icofile/ui/SaveCommand.h"
@@ -22,7 +27,11 @@ FileDialog& FrmMain::commonDialog1() {
 }
 
 FileCommandHost FrmMain::fileCommandHost() {
-  return {state_, services_.messages, dlgCommonDialog(), this, [this] { showModelChanges(); }};
+  return {state_, services_.messages, dlgCommonDialog(), this, [this] { showModelChanges(); },
+          [this](const std::string& path) { recentIcons_->remember(path); },
+          [this](const std::string& text) {
+            statusBar_->textPanel()->setText(text.empty() ? QStringLiteral("Status") : QString::fromStdString(text));
+          }};
 }
 
 SaveCommand& FrmMain::saveCommand() {
@@ -37,10 +46,17 @@ OpenCommand& FrmMain::openCommand() {
 
 void FrmMain::mnuFileOpen_Click() { openCommand().mnuFileOpen_Click(); }
 void FrmMain::OpenNamedFile() { openCommand().openNamedFile(); }
+void FrmMain::mnuFileRecent_Click(const QString& path) { openCommand().openFile(path.toStdString()); }
 void FrmMain::mnuFileSave_Click() { saveCommand().mnuFileSave_Click(); }
 void FrmMain::mnuFileSaveAs_Click() { saveCommand().mnuFileSaveAs_Click(); }
 void FrmMain::mnuFileSaveAs16_Click() { saveCommand().mnuFileSaveAs16_Click(); }
 void FrmMain::mnuFileSaveAs256_Click() { saveCommand().mnuFileSaveAs256_Click(); }
 void FrmMain::mnuFileSaveAs24_Click() { saveCommand().mnuFileSaveAs24_Click(); }
+
+void FrmMain::setUpRecentIcons() {
+  recentIcons_ = new RecentIconsMenu(*findChild<QMenu*>(QStringLiteral("mnuFile")),
+                                     *findChild<QMenu*>(QStringLiteral("mnuFileRecent")), services_.store);
+  connect(recentIcons_, &RecentIconsMenu::chosen, this, &FrmMain::mnuFileRecent_Click);
+}
 
 }  // namespace pictavo::ui

@@ -4,6 +4,7 @@
 #include "app/SettingsFile.h"
 #include "app/ui/AssociateIco.h"
 #include "app/ui/FrmMain.h"
+#include "platform/ui/OwnedWindow.h"
 #include "platform/ui/QtFileDialog.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/FrmAbout.h"
@@ -24,6 +25,7 @@ void FrmMain::mnuViewOptions_Click() {
       }};
   form = new Form1(host, this);
   form->setAttribute(Qt::WA_DeleteOnClose);
+  centreWhenShown(*form);
   form->exec();
 }
 

@@ -7,7 +7,7 @@ namespace pictavo::ui {
 PictureCommand& FrmMain::pictureCommand() {
   if (!picture_)
     picture_ = std::make_unique<PictureCommand>(
-        FileCommandHost{state_, services_.messages, commonDialog1(), this, [this] { showModelChanges(); }});
+        FileCommandHost{state_, services_.messages, commonDialog1(), this, [this] { showModelChanges(); }, {}});
   return *picture_;
 }
 

@@ -14,10 +14,20 @@ std::string installedDataFolder(const std::string& programFolder) {
   return QDir::cleanPath(QDir(QString::fromStdString(programFolder)).filePath(relative)).toStdString();
 }
 
-std::string userSettingsFolder() {
+namespace {
+
+std::string inConfigFolder(const char* relative) {
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   if (config.isEmpty()) return {};
-  return QDir(config).filePath(QStringLiteral("pictavo")).toStdString();
+  return QDir(config).filePath(QString::fromLatin1(relative)).toStdString();
 }
+
+}  // namespace
+
+std::string userSettingsFolder() { return inConfigFolder("pictavo"); }
+
+std::string userStoreFile() { return inConfigFolder("pictavo/pictavo.conf"); }
+
+std::string olderUserStoreFile() { return inConfigFolder("Pictavo/Pictavo.conf"); }
 
 }  // namespace pictavo::ui

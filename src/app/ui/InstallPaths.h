@@ -11,4 +11,10 @@ std::string installedDataFolder(const std::string& programFolder);
 // own folder is read-only, keeps the settings file.
 std::string userSettingsFolder();
 
+// The per-user store, pictavo.conf in that same folder, so that all of the
+// program's configuration is in one place.
+std::string userStoreFile();
+// Where earlier versions kept the per-user store ($XDG_CONFIG_HOME/Pictavo/Pictavo.conf).
+std::string olderUserStoreFile();
+
 }  // namespace pictavo::ui

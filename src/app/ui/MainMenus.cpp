@@ -36,6 +36,8 @@ const std::initializer_list<Menu> kMenus = {
       {"mnuFileBar3", "-", ""},
       {"mnuFilePicture", "Open &Image", ""},
       {"mnuFileBar6", "-", ""},
+      {"mnuFileRecent", "Recent Icons", ""},
+      {"mnuFileBar7", "-", ""},
       {"mnuFileExit", "E&xit", ""}}},
     {"mnuEdit", "&Edit",
      {{"mnuEditUndo", "&Undo", "Ctrl+Z"},
@@ -45,7 +47,10 @@ const std::initializer_list<Menu> kMenus = {
       {"mnuEditRestore", "Restore Icon", ""},
       {"mnuEditBar2", "-", ""},
       {"mnuEditCopy", "&Copy", "Ctrl+C"},
-      {"mnuEditPaste", "&Paste", "Ctrl+V"}}},
+      {"mnuEditPaste", "&Paste", "Ctrl+V"},
+      {"mnuEditBar3", "-", ""},
+      {"mnuEditCopyImage", "Copy Icon as Image", "Ctrl+Shift+C"},
+      {"mnuEditPasteImage", "Paste Image", "Ctrl+Shift+V"}}},
     {"mnuTools", "&Tools",
      {{"mnuToolsFlipX", "Flip Horizontal", ""},
       {"mnuToolsFlipY", "Flip Vertical", ""},
@@ -74,6 +79,9 @@ const std::initializer_list<Menu> kMenus = {
       {"mnuHelpAbout", "&About Pictavo", ""}}},
 };
 
+// Items that open a submenu, which the main window fills.
+bool isSubmenu(const QString& name) { return name == QLatin1String("mnuFileRecent"); }
+
 bool isTickedAtStart(const QString& name) {
   return name == QLatin1String("mnuViewToolbar") || name == QLatin1String("mnuViewStatusBar");
 }
@@ -86,9 +94,17 @@ void buildMenuBar(QMenuBar& bar) {
     menu->setObjectName(QString::fromLatin1(menuDef.name));
     for (const Item& item : menuDef.items) {
       const QString name = QString::fromLatin1(item.name);
-      QAction* action = QString::fromLatin1(item.caption) == QLatin1String("-")
-                            ? menu->addSeparator()
-                            : menu->addAction(QString::fromLatin1(item.caption));
+      const QString caption = QString::fromLatin1(item.caption);
+      QAction* action = nullptr;
+      if (caption == QLatin1String("-")) {
+        action = menu->addSeparator();
+      } else if (isSubmenu(name)) {
+        QMenu* submenu = menu->addMenu(caption);
+        submenu->setObjectName(name);
+        action = submenu->menuAction();
+      } else {
+        action = menu->addAction(caption);
+      }
       action->setObjectName(name);
       if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
       if (isTickedAtStart(name)) {

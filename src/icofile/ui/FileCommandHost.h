@@ -2,6 +2,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "platform/FileDialog.h"
 #include "platform/MessageBoxes.h"
@@ -16,6 +17,9 @@ struct FileCommandHost {
   FileDialog& dialog;                 // dlgCommonDialog, shared by Open and Save As
   QPointer<QWidget> mainWindow;       // parent of the icon file windows; raised after a choice
   std::function<void()> showCanvas;   // repaint the main window after the canvas changed
+  // An icon file whose icons were offered, or that was written: for the recent-files list.
+  std::function<void(const std::string& path)> iconFileUsed;
+  std::function<void(const std::string&)> showStatus = nullptr;  // the status bar's text; empty: its resting text
 };
 
 // Busy for as long as a command shows a dialog or scans, however it ends.

@@ -4,10 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "icofile/IconDecoder.h"
+#include "icofile/IconImageLoading.h"
 #include "icofile/ui/FormControls.h"
 #include "icofile/ui/IconPicture.h"
+#include "picture/io/PngIconDecoder.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace pictavo::ui {
 namespace {
@@ -16,9 +20,19 @@ constexpr int kPitch = 48;  // between boxes, both directions
 
 QPoint boxPosition(int b) { return {40 + kPitch * (b % Form4::kColumns), 72 + kPitch * (b / Form4::kColumns)}; }
 
+QString sizeText(const IconImage& image) {
+  return QStringLiteral("%1 × %2").arg(image.width).arg(image.height);
+}
+
+bool smaller(const IconImage& a, const IconImage& b) {
+  const long long areaA = 1LL * a.width * a.height, areaB = 1LL * b.width * b.height;
+  return areaA != areaB ? areaA < areaB : a.width < b.width;
+}
+
 }  // namespace
 
-Form4::Form4(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
+Form4::Form4(ProgramState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  ownWindow(*this);
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("Choose Icon"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -31,9 +45,9 @@ void Form4::buildControls() {
   label3_ = placeLabel(this, "Label3", QString(), QRect(247, 16, 33, 17), true);
   label3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   placeLabel(this, "Label4", QStringLiteral("icons."), QRect(280, 16, 65, 17));
-  placeLabel(this, "Label2",
-             QStringLiteral("Please select the icon that you wish to load and click OK."),
-             QRect(48, 32, 305, 17));
+  label2_ = placeLabel(this, "Label2",
+                       QStringLiteral("Please select the icon that you wish to load and click OK."),
+                       QRect(48, 32, 305, 17));
   new OutlineShape(this, "Shape1", QRect(16, 56, 369, 161));
   for (int b = 0; b < kBoxes; ++b) {
     auto* box = new IconPicture(this);
@@ -64,19 +78,38 @@ void Form4::buildControls() {
 
 QWidget* Form4::selectionFrame() const { return shape2_; }
 
-int Form4::scrollMaximum(int iconCount) {
-  if (iconCount <= kBoxes) return 0;
+void Form4::showResampledImages(const std::string& path, std::vector<IconImage> images) {
+  resampled_ = true;
+  imagesPath_ = path;
+  images_ = std::move(images);
+  // The heading is longer than the instruction it replaces.
+  label2_->setGeometry(16, 32, 369, 17);
+  label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label2_->setText(resampledHeading(images_));
+}
+
+QString Form4::resampledHeading(const std::vector<IconImage>& images) {
+  const QString tail = QStringLiteral(" — resampled to 32 × 32");
+  if (images.empty()) return QString();
+  const auto [least, most] = std::minmax_element(images.begin(), images.end(), smaller);
+  if (least->width == most->width && least->height == most->height)
+    return sizeText(*least) + QStringLiteral(" images") + tail;
+  return QStringLiteral("Images of ") + sizeText(*least) + QStringLiteral(" to ") + sizeText(*most) + tail;
+}
+
+int Form4::scrollMaximum(int count) {
+  if (count <= kBoxes) return 0;
   // Int((IconCount - 22) / 14) + 1; the numerator is never negative here.
-  return (iconCount - 22) / kScrollStep + 1;
+  return (count - 22) / kScrollStep + 1;
 }
 
 void Form4::showFirstPage() {
   Form_Activate();
-  const bool scrolls = state_.ico.iconCount >= kBoxes;
+  const bool scrolls = iconCount() >= kBoxes;
   vScroll1_->setVisible(scrolls);
   {
     const QSignalBlocker quiet(vScroll1_);
-    vScroll1_->setRange(0, scrollMaximum(state_.ico.iconCount));
+    vScroll1_->setRange(0, scrollMaximum(iconCount()));
     vScroll1_->setValue(0);
   }
   showPage(0);
@@ -89,7 +122,7 @@ bool Form4::event(QEvent* event) {
 
 void Form4::Form_Activate() {
   shape2_->hide();
-  label3_->setText(QString::number(state_.ico.iconCount));
+  label3_->setText(QString::number(iconCount()));
 }
 
 void Form4::VScroll1_Change(int value) {
@@ -101,21 +134,28 @@ void Form4::showPage(int firstShown) {
   state_.ico.firstShown = firstShown;
   for (int b = 0; b < kBoxes; ++b) {
     IconPicture& box = *picture1_[static_cast<std::size_t>(b)];
-    if (holdsIcon(firstShown + b))
-      drawIcon(firstShown + b, box);
+    const int index = firstShown + b;
+    if (holdsIcon(index))
+      drawIcon(index, box);
     else
       box.clear();
+    box.setToolTip(resampled_ && holdsIcon(index) ? sizeText(images_[std::size_t(index)]) : QString());
   }
 }
 
 void Form4::drawIcon(int index, IconPicture& box) {
-  if (loadTempIco(state_.ico, index))
+  const bool loaded = resampled_ ? bool(loadImageIntoTempIcon(state_.ico, imagesPath_, images_[std::size_t(index)],
+                                                              decodePngIconImage))
+                                 : bool(loadTempIco(state_.ico, index));
+  if (loaded)
     box.showImage(iconImage(state_.ico.tempColors));
   else
     box.markUnsupported();
 }
 
-bool Form4::holdsIcon(int index) const { return index >= 0 && index < state_.ico.iconCount; }
+bool Form4::holdsIcon(int index) const { return index >= 0 && index < iconCount(); }
+
+int Form4::iconCount() const { return resampled_ ? int(images_.size()) : state_.ico.iconCount; }
 
 void Form4::Picture1_Click(int index) {
   const int icon = index + state_.ico.firstShown;

@@ -1,9 +1,11 @@
 #include "icofile/ui/OpenCommand.h"
 
 #include "icofile/IconDecoder.h"
+#include "icofile/IconImageLoading.h"
 #include "icofile/ui/Form4.h"
 #include "icofile/ui/SaveCommand.h"
 #include "icofile/ui/WaitForm.h"
+#include "picture/io/PngIconDecoder.h"
 
 namespace pictavo::ui {
 namespace {
@@ -42,9 +44,21 @@ bool OpenCommand::askToSaveFirst() {
 
 void OpenCommand::mnuFileOpen_Click() {
   if (!askToSaveFirst()) return;
+  const BusyWhile busy(host_.state);
+  runDialog();
+}
+
+void OpenCommand::openFile(const std::string& path) {
+  if (!askToSaveFirst()) return;
+  const BusyWhile busy(host_.state);
+  if (openPicked(path)) return;
+  host_.dialog.setFileName({});
+  runDialog();
+}
+
+void OpenCommand::runDialog() {
   ProgramState& state = host_.state;
   FileDialog& dialog = host_.dialog;
-  const BusyWhile busy(state);
   for (;;) {
     if (!state.ico.lastIconDir.empty()) {
       dialog.setInitDir(state.ico.lastIconDir);
@@ -54,15 +68,19 @@ void OpenCommand::mnuFileOpen_Click() {
     }
     dialog.setFilter(kOpenFilter);
     const std::string path = dialog.showOpen();
-    if (path.empty()) break;
-    // The chooser reads the list that the scan is about to replace.
-    closeChooser();
-    state.ico.openPath = path;
-    state.ico.openedFromFile = true;
-    state.ico.lastIconDir = folderOfPickedFile(path);
-    if (scanAndOffer() != Offered::NoIcons) break;
+    if (path.empty() || openPicked(path)) break;
     dialog.setFileName({});
   }
+}
+
+bool OpenCommand::openPicked(const std::string& path) {
+  ProgramState& state = host_.state;
+  // The chooser reads the list that the scan is about to replace.
+  closeChooser();
+  state.ico.openPath = path;
+  state.ico.openedFromFile = true;
+  state.ico.lastIconDir = folderOfPickedFile(path);
+  return scanAndOffer() != Offered::NoIcons;
 }
 
 void OpenCommand::openNamedFile() {
@@ -79,9 +97,11 @@ OpenCommand::Offered OpenCommand::scanAndOffer() {
   }
   const int count = host_.state.ico.iconCount;
   if (count == 0) {
+    if (offerOtherSizes()) return Offered::Icons;
     host_.messages.show(kNoIconsMessage, "", Buttons::Ok);
     return Offered::NoIcons;
   }
+  if (host_.iconFileUsed) host_.iconFileUsed(host_.state.ico.openPath);
   if (count == 1)
     loadSingleIcon();
   else
@@ -90,18 +110,35 @@ OpenCommand::Offered OpenCommand::scanAndOffer() {
   return Offered::Icons;
 }
 
+// Open when the scan found nothing: the file's icon images of other sizes, if it holds any.
+bool OpenCommand::offerOtherSizes() {
+  const std::string path = host_.state.ico.openPath;
+  const ImageList list = listIconImages(path);
+  if (list.status != ImageListStatus::Listed || list.images.empty()) return false;
+  if (host_.iconFileUsed) host_.iconFileUsed(path);
+  if (list.images.size() == 1)
+    loadResampledImage(path, list.images[0]);
+  else
+    showIconChooser(path, list.images);
+  return true;
+}
+
 void OpenCommand::loadSingleIcon() { loadChosenIcon(0); }
 
-void OpenCommand::showIconChooser() {
+void OpenCommand::showIconChooser(const std::string& path, const std::vector<IconImage>& images) {
   form4_ = new Form4(host_.state, host_.mainWindow);
   Form4* form = form4_;
-  QObject::connect(form, &Form4::iconChosen, form, [this](int k) {
+  if (!images.empty()) form->showResampledImages(path, images);
+  QObject::connect(form, &Form4::iconChosen, form, [this, path, images](int k) {
     form4_ = nullptr;
     if (host_.mainWindow) {
       host_.mainWindow->raise();
       host_.mainWindow->activateWindow();
     }
-    loadChosenIcon(k);
+    if (images.empty())
+      loadChosenIcon(k);
+    else
+      loadResampledImage(path, images[std::size_t(k)]);
   });
   QObject::connect(form, &Form4::browseRequested, form, [this] {
     form4_ = nullptr;
@@ -112,8 +149,13 @@ void OpenCommand::showIconChooser() {
   form->showFirstPage();
 }
 
-void OpenCommand::loadChosenIcon(int k) {
-  const DecodeOutcome outcome = loadIconOntoCanvas(host_.state, k);
+void OpenCommand::loadChosenIcon(int k) { canvasLoaded(loadIconOntoCanvas(host_.state, k)); }
+
+void OpenCommand::loadResampledImage(const std::string& path, const IconImage& image) {
+  canvasLoaded(loadImageOntoCanvas(host_.state, path, image, decodePngIconImage));
+}
+
+void OpenCommand::canvasLoaded(const DecodeOutcome& outcome) {
   if (!outcome) {
     report(outcome.message);
     return;

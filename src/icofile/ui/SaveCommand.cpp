@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "icofile/IconSaving.h"
+#include "icofile/MultiIconSave.h"
 #include "icofile/SaveAsDepth.h"
 #include "icofile/ui/SaveForm.h"
 
@@ -89,9 +90,30 @@ bool SaveCommand::saveAs() {
         host_.messages.show(replaceQuestion(path), "", Buttons::YesNo) == Answer::Yes)
       break;
   }
-  const IcoResult result = saveIcon(state, path);
-  if (!result) host_.messages.show(result.message, "", Buttons::Ok, MessageIcon::Critical);
-  return bool(result);
+  const IcoResult result = write(path);
+  if (!result) {
+    host_.messages.show(result.message, "", Buttons::Ok, MessageIcon::Critical);
+    return false;
+  }
+  if (host_.iconFileUsed) host_.iconFileUsed(path);
+  return true;
+}
+
+// With "Allow saving more than one icon into a file." ticked, an existing icon
+// file keeps its other images; the status bar says what became of them.
+IcoResult SaveCommand::write(const std::string& path) {
+  ProgramState& state = host_.state;
+  std::string note;
+  IcoResult result;
+  if (state.settings.multiIconFile == "1") {
+    MultiIconSave saved = saveIconKeepingImages(state, path);
+    result = saved.result;
+    if (result) note = std::move(saved.note);
+  } else {
+    result = saveIcon(state, path);
+  }
+  if (host_.showStatus) host_.showStatus(note);
+  return result;
 }
 
 }  // namespace pictavo::ui

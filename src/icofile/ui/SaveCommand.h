@@ -2,6 +2,7 @@
 #include <QPointer>
 #include <string>
 
+#include "icofile/IcoResult.h"
 #include "icofile/ui/FileCommandHost.h"
 
 namespace pictavo::ui {
@@ -39,6 +40,7 @@ class SaveCommand {
  private:
   void saveAsDepth(int depth);
   std::string startFolder() const;
+  IcoResult write(const std::string& path);
 
   FileCommandHost host_;
   QPointer<SaveForm> saveForm_;

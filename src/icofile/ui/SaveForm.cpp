@@ -14,6 +14,7 @@
 #include "icofile/ui/IconPicture.h"
 #include "tools/Commands.h"
 #include "tools/PointerInput.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace pictavo::ui {
 namespace {
@@ -73,7 +74,8 @@ QString quality(int passes) {
 }  // namespace
 
 SaveForm::SaveForm(ProgramState& state, std::function<void()> canvasChanged, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), canvasChanged_(std::move(canvasChanged)) {
+    : QWidget(parent), state_(state), canvasChanged_(std::move(canvasChanged)) {
+  ownWindow(*this);
   setObjectName(QStringLiteral("SaveForm"));
   setWindowTitle(QStringLiteral("Choose a save type"));
   setAttribute(Qt::WA_DeleteOnClose);

@@ -10,6 +10,7 @@
 
 #include "canvas/Rounding.h"
 #include "icofile/ui/FormControls.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace pictavo::ui {
 namespace {
@@ -18,7 +19,8 @@ constexpr qint64 kEventIntervalMs = 33;
 
 }  // namespace
 
-WaitForm::WaitForm(QWidget* parent) : QWidget(parent, Qt::Dialog) {
+WaitForm::WaitForm(QWidget* parent) : QWidget(parent) {
+  ownWindow(*this);
   setObjectName(QStringLiteral("WaitForm"));
   setWindowTitle(QStringLiteral("Please Wait"));
   setFixedSize(276, 79);

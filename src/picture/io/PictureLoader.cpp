@@ -8,13 +8,25 @@
 
 #include "picture/MetafileHeader.h"
 #include "picture/PictureFileChecks.h"
+#include "picture/PictureSignature.h"
 #include "picture/io/MetafileProcess.h"
 #include "platform/RegularFile.h"
 
 namespace pictavo {
 namespace {
 
-LoadedPicture refused(const QString& why) { return {QImage(), why}; }
+LoadedPicture refused(const QString& why, bool fileRefused = false) {
+  LoadedPicture result;
+  result.error = why;
+  result.fileRefused = fileRefused;
+  return result;
+}
+
+LoadedPicture loadedAs(const QImage& image) {
+  LoadedPicture result;
+  result.image = image;
+  return result;
+}
 
 PictureBytes viewOf(const QByteArray& bytes) {
   return {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
@@ -32,6 +44,7 @@ bool isComplete(PictureType type, const PictureBytes& file) {
     case PictureType::Rle: return bmpIsComplete(file);
     case PictureType::Gif: return gifIsComplete(file);
     case PictureType::Ico: return icoIsComplete(file);
+    case PictureType::Png: return pngIsComplete(file);
     case PictureType::Emf:
     case PictureType::Wmf: break;
   }
@@ -43,13 +56,14 @@ const char* qtFormatOf(PictureType type) {
     case PictureType::Jpeg: return "jpeg";
     case PictureType::Gif: return "gif";
     case PictureType::Ico: return "ico";
+    case PictureType::Png: return "png";
     default: return "bmp";  // .rle files are run-length-compressed bitmaps
   }
 }
 
 LoadedPicture decodeRaster(PictureType type, QByteArray& bytes) {
   QBuffer buffer(&bytes);
-  // The content must be what the extension says: no guessing from the bytes.
+  // The type is settled; Qt is not to guess another.
   QImageReader reader(&buffer, qtFormatOf(type));
   reader.setDecideFormatFromContent(false);
   if (type == PictureType::Ico) reader.jumpToImage(largestIcoImage(viewOf(bytes)));
@@ -59,7 +73,7 @@ LoadedPicture decodeRaster(PictureType type, QByteArray& bytes) {
   const QImage image = reader.read();
   if (image.isNull()) return refused(reader.errorString());
   if (!fitsBudget(image.size())) return refused(QStringLiteral("the picture is too large"));
-  return {image, {}};
+  return loadedAs(image);
 }
 
 LoadedPicture drawMetafile(PictureType type, const QByteArray& bytes) {
@@ -68,19 +82,30 @@ LoadedPicture drawMetafile(PictureType type, const QByteArray& bytes) {
   QString error;
   const QImage image = renderMetafileInChild(bytes, error);
   if (image.isNull()) return refused(error);
-  if (image.size() != QSize(frame.width, frame.height))
+  if (!frame.measuredByRenderer && image.size() != QSize(frame.width, frame.height))
     return refused(QStringLiteral("the metafile renderer gave a picture of the wrong size"));
-  return {image, {}};
+  return loadedAs(image);
+}
+
+// What the bytes are decides; the name only where they match no known
+// signature (a damaged file is then reported as what it claims to be).
+std::optional<PictureType> typeToRead(std::optional<PictureType> named, std::optional<PictureType> held) {
+  if (!held || (named == PictureType::Rle && held == PictureType::Bmp)) return named;
+  return held;
+}
+
+QString typeNote(const QString& path, std::optional<PictureType> named, PictureType read) {
+  if (!named || *named == read) return {};
+  return QStringLiteral("%1 holds %2 data, though its name says %3; read as %2")
+      .arg(path, QLatin1String(pictureTypeName(read)), QLatin1String(pictureTypeName(*named)));
 }
 
 }  // namespace
 
 LoadedPicture loadPicture(const QString& path) {
-  const std::optional<PictureType> type = pictureTypeOfPath(path.toStdString());
-  if (!type) return refused(QStringLiteral("not a convertible picture type"));
   // Pipes and devices are refused rather than waited on.
   const RegularFileOpening opened = openRegularFile(QFile::encodeName(path).toStdString());
-  if (!opened.ok()) return {QImage(), QString::fromStdString(opened.error), true};
+  if (!opened.ok()) return refused(QString::fromStdString(opened.error), true);
   QFile file;
   if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(opened.fd);
@@ -90,16 +115,27 @@ LoadedPicture loadPicture(const QString& path) {
   QByteArray bytes = file.read(kMaxPictureFileBytes + 1);
   if (bytes.isEmpty()) return refused(QStringLiteral("the file is empty"));
   if (bytes.size() > kMaxPictureFileBytes) return refused(QStringLiteral("the file is too large"));
+  const std::optional<PictureType> named = pictureTypeOfPath(path.toStdString());
+  const std::optional<PictureType> type = typeToRead(named, pictureTypeOfContent(viewOf(bytes)));
+  if (!type) return refused(QStringLiteral("not a convertible picture type"));
   const LoadedPicture decoded = *type == PictureType::Emf || *type == PictureType::Wmf
                                     ? drawMetafile(*type, bytes)
                                     : decodeRaster(*type, bytes);
   if (!decoded.ok()) return decoded;
+  LoadedPicture loaded = pictureFromImage(decoded.image);
+  if (loaded.ok()) loaded.note = typeNote(path, named, *type);
+  return loaded;
+}
+
+LoadedPicture pictureFromImage(const QImage& image) {
+  if (image.isNull()) return refused(QStringLiteral("there is no picture"));
+  if (!fitsBudget(image.size())) return refused(QStringLiteral("the picture is too large"));
   // A picture with transparent parts is displayed over a white window.
-  QImage shown(decoded.image.size(), QImage::Format_RGB32);
+  QImage shown(image.size(), QImage::Format_RGB32);
   if (shown.isNull()) return refused(QStringLiteral("not enough memory for the picture"));
   shown.fill(Qt::white);
-  QPainter(&shown).drawImage(0, 0, decoded.image);
-  return {shown, QString()};
+  QPainter(&shown).drawImage(0, 0, image);
+  return loadedAs(shown);
 }
 
 }  // namespace pictavo

@@ -5,12 +5,14 @@
 #include <QSvgRenderer>
 #include <memory>
 
+#include "picture/EmfForConversion.h"
 #include "picture/metafile/MetafileRenderer.h"
 
 namespace pictavo {
 
 RenderedMetafile renderEmf(const QByteArray& bytes, int width, int height) {
   QByteArray input = bytes;  // the library takes a writable buffer
+  prepareEmfForConversion(reinterpret_cast<std::uint8_t*>(input.data()), static_cast<std::size_t>(input.size()));
   char* svg = nullptr;
   size_t svgLength = 0;
   generatorOptions options{};

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include "picture/MetafileHeader.h"
+
 namespace pictavo {
 
 struct RenderedMetafile {
@@ -10,13 +12,13 @@ struct RenderedMetafile {
   QString error;
 };
 
-// Draws an EMF or placeable WMF file (told apart by content). The parsers are
-// not trusted with the editor's memory: this runs inside pictavo-metafile.
+// Draws an EMF or WMF file (told apart by content). The parsers are not
+// trusted with the editor's memory: this runs inside pictavo-metafile.
 // Needs a QGuiApplication for fonts.
 RenderedMetafile renderMetafile(const QByteArray& bytes);
 
-// Each library on its own; `width` x `height` is the declared size checked by the caller.
+// Each library on its own, with the frame the caller read and checked.
 RenderedMetafile renderEmf(const QByteArray& bytes, int width, int height);
-RenderedMetafile renderWmf(const QByteArray& bytes, int width, int height);
+RenderedMetafile renderWmf(const QByteArray& bytes, MetafileFrame frame);
 
 }  // namespace pictavo

@@ -1,16 +1,15 @@
 #pragma once
 #include <vector>
 
+#include "picture/MetafileHeader.h"
+
 namespace pictavo {
 
-// The placeable header's bounding box in points (libwmf's device units).
-struct WmfBox {
-  float left, top, right, bottom;
-};
-
-// Plays a placeable WMF through libwmf's raster device, mapping `box` onto
-// `width` x `height` GD true-colour pixels (0x7FRRGGBB, top 7 bits
-// transparency). Kept apart from Qt, whose headers clash with libwmf's macros.
-bool playWmf(std::vector<unsigned char>& bytes, const WmfBox& box, int width, int height, std::vector<int>& pixels);
+// Plays a WMF through libwmf's raster device into GD true-colour pixels
+// (0x7FRRGGBB, top 7 bits transparency). The box libwmf's scan reports, the one
+// its own tools map, fills `frame`; a frame measured by the renderer gets its
+// size from that box. On failure, `error` says why. Kept apart from Qt, whose
+// headers clash with libwmf's macros.
+bool playWmf(std::vector<unsigned char>& bytes, MetafileFrame& frame, std::vector<int>& pixels, std::string& error);
 
 }  // namespace pictavo

@@ -57,9 +57,17 @@ void PictureCommand::OpenPicture() {
   dialog.setFilter(kPictureFilter);
   const std::string path = dialog.showOpen();
   if (path.empty()) return;
+  openPicked(path);
+}
+
+void PictureCommand::openPictureFile(const std::string& path) {
+  const BusyWhile busy(host_.state);
+  openPicked(path);
+}
+
+void PictureCommand::openPicked(const std::string& path) {
   picturePath_ = path;
   lastPictureFolder_ = folderOfPickedFile(path);
-
   const LoadedPicture loaded = loadPicture(QString::fromStdString(picturePath_));
   if (!loaded.ok()) {
     // A path that is no file at all says so; anything else is a bad picture.
@@ -67,14 +75,28 @@ void PictureCommand::OpenPicture() {
     host_.messages.show(text, kInvalidPictureTitle, Buttons::Ok);
     return;
   }
+  showInWindow(loaded.image);
+}
+
+void PictureCommand::showImage(const QImage& image) {
+  const BusyWhile busy(host_.state);
+  const LoadedPicture loaded = pictureFromImage(image);
+  if (!loaded.ok()) {
+    host_.messages.show(kInvalidPictureText, kInvalidPictureTitle, Buttons::Ok);
+    return;
+  }
+  showInWindow(loaded.image);
+}
+
+void PictureCommand::showInWindow(const QImage& picture) {
   PictureForm* form = reusableForm();
-  form->showPicture(loaded.image);
+  form->showPicture(picture);
   form->show();
   form->raise();
   form->activateWindow();
   // Already the active window, it gets no activation event of its own.
   form->Form_Activate();
-  state.iconSaved = false;
+  host_.state.iconSaved = false;
 }
 
 // The open window takes the new picture; a closed one is gone and a fresh one
@@ -86,6 +108,13 @@ PictureForm* PictureCommand::reusableForm() {
   form_ = new PictureForm([this] { return clock_(); }, host_.mainWindow);
   QObject::connect(form_, &PictureForm::convertRequested, form_,
                    [this](const SelectionRect& rect) { SamplePicture(rect); });
+  // Queued: the drop has ended (and the dragging program been answered) before a message can show.
+  QObject::connect(
+      form_, &PictureForm::fileDropped, form_,
+      [this](const QString& path) {
+        if (!host_.state.busy) openPictureFile(path.toStdString());
+      },
+      Qt::QueuedConnection);
   return form_;
 }
 

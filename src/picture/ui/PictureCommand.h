@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -28,6 +29,10 @@ class PictureCommand {
   PictureCommand& operator=(const PictureCommand&) = delete;
 
   void OpenPicture();
+  // OpenPicture past its dialog: a picture file dropped on a window.
+  void openPictureFile(const std::string& path);
+  // A picture from memory (the system clipboard) in the picture window; it has no path.
+  void showImage(const QImage& image);
 
   PictureForm* pictureForm() const;
   const std::string& picturePath() const { return picturePath_; }
@@ -38,6 +43,8 @@ class PictureCommand {
   void setPauseYield(std::function<void()> yield) { pauseYield_ = std::move(yield); }
 
  private:
+  void openPicked(const std::string& path);
+  void showInWindow(const QImage& picture);
   PictureForm* reusableForm();
   void SamplePicture(const SelectionRect& rect);
 

@@ -2,11 +2,14 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLabel>
 
 #include "icofile/ui/FormControls.h"
 #include "picture/PictureFit.h"
 #include "picture/ui/PictureImage.h"
+#include "platform/ui/DroppedFiles.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace pictavo::ui {
 namespace {
@@ -16,10 +19,12 @@ constexpr int kStripHeight = 17;
 
 }  // namespace
 
-PictureForm::PictureForm(Clock clock, QWidget* parent) : QWidget(parent, Qt::Window), clock_(std::move(clock)) {
+PictureForm::PictureForm(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(clock)) {
+  ownWindow(*this, nullptr, true);
   setObjectName(QStringLiteral("PictureForm"));
   setWindowTitle(QStringLiteral("Picture"));
   resize(kPictureFormWidth, kPictureFormHeight);
+  setAcceptDrops(true);
 
   check2_ = placeCheck("Check2", QStringLiteral("Fit Picture to Window"), 8, 132);
   check1_ = placeCheck("Check1", QStringLiteral("Maintain Proportions"), 144, 140);
@@ -128,6 +133,17 @@ void PictureForm::resizeEvent(QResizeEvent* event) {
   // Maximising and restoring take effect when the new size arrives; a fitted
   // picture follows it.
   if (image1_->stretched()) fitPicture();
+}
+
+void PictureForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!firstDroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void PictureForm::dropEvent(QDropEvent* event) {
+  const QString path = firstDroppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  emit fileDropped(path);
 }
 
 void PictureForm::closeEvent(QCloseEvent* event) {

@@ -38,6 +38,8 @@ class PictureForm : public QWidget {
 
  signals:
   void convertRequested(const SelectionRect& rect);
+  // A file dropped on the window, for the command to load in place of the picture.
+  void fileDropped(const QString& path);
 
  public slots:
   void Form_Activate();
@@ -50,6 +52,8 @@ class PictureForm : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

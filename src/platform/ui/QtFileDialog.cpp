@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "platform/FolderPaths.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace pictavo::ui {
 
@@ -28,6 +29,7 @@ QtFileDialog::QtFileDialog(QWidget* parent, const char* objectName)
 std::string QtFileDialog::run(Mode mode) {
   QFileDialog dialog(parent_.data());
   dialog.setObjectName(name_);
+  centreWhenShown(dialog);
   dialog.setAcceptMode(mode == Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(mode == Mode::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The description already names the patterns; SaveAs asks before replacing.

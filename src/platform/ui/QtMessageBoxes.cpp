@@ -1,5 +1,7 @@
 #include "platform/ui/QtMessageBoxes.h"
 
+#include "platform/ui/OwnedWindow.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -68,6 +70,7 @@ Answer QtMessageBoxes::show(const std::string& text, const std::string& title, B
   QMessageBox box(boxIcon(icon), caption, QString::fromStdString(text), standardButtons(buttons),
                   parent_.data());
   box.setTextFormat(Qt::PlainText);
+  centreWhenShown(box);
   RequireChoice requireChoice;
   if (buttons == Buttons::YesNo) box.installEventFilter(&requireChoice);
   return answerFor(box.exec(), buttons);

@@ -32,7 +32,7 @@ QLabel* bullet(QWidget* parent) {
 }  // namespace
 
 Form11::Form11(const HelpWindows& windows)
-    : HelpWindow(windows.host().owner, "Form11", QStringLiteral("Tips and Tricks")), windows_(windows) {
+    : HelpWindow(windows.host().owner, "Form11", QStringLiteral("Tips and Tricks"), windows.pageAnchor()), windows_(windows) {
   auto* layout = new QVBoxLayout(this);
   auto* tips = new QGridLayout;
   tips->setVerticalSpacing(10);

@@ -50,7 +50,8 @@ QLabel* text(QWidget* parent, const char* words, bool bold = false) {
 }  // namespace
 
 Form12::Form12(const HelpWindows& windows)
-    : HelpWindow(windows.host().owner, "Form12", QStringLiteral("Enable High Color Icons")),
+    : HelpWindow(windows.host().owner, "Form12", QStringLiteral("Enable High Color Icons"),
+                 windows.pageAnchor()),
       windows_(windows),
       display_(findDisplaySettings(windows.host().currentDesktop, windows.host().installed)) {
   auto* layout = new QVBoxLayout(this);

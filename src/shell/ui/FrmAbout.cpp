@@ -5,10 +5,12 @@
 #include <QPushButton>
 
 #include "icofile/ui/FormControls.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace pictavo::ui {
 
-FrmAbout::FrmAbout(QWidget* owner) : QWidget(owner, Qt::Window) {
+FrmAbout::FrmAbout(QWidget* owner) : QWidget(owner) {
+  ownWindow(*this);
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About Pictavo"));
   setAttribute(Qt::WA_DeleteOnClose);

@@ -33,7 +33,7 @@ const char* pageName(int number) {
 
 HelpPage::HelpPage(const HelpWindows& windows, int number)
     : HelpWindow(windows.host().owner, pageName(number),
-                 QString::fromStdString(helpPageText(number).caption)),
+                 QString::fromStdString(helpPageText(number).caption), windows.pageAnchor()),
       windows_(windows),
       number_(number) {
   auto* layout = new QVBoxLayout(this);

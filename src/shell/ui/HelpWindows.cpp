@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include "icofile/ui/FormControls.h"
+#include "platform/ui/OwnedWindow.h"
 #include "shell/ui/Form11.h"
 #include "shell/ui/Form12.h"
 #include "shell/ui/Form9.h"
@@ -11,7 +12,9 @@
 
 namespace pictavo::ui {
 
-HelpWindow::HelpWindow(QWidget* owner, const char* name, const QString& caption) : QWidget(owner, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* owner, const char* name, const QString& caption, QWidget* anchor)
+    : QWidget(owner) {
+  ownWindow(*this, anchor);
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -45,6 +48,8 @@ T* HelpWindows::showOne(T* existing, const std::function<T*()>& make) {
 Form9* HelpWindows::showMenu() {
   return showOne<Form9>(loaded<Form9>(), [this] { return new Form9(*this); });
 }
+
+QWidget* HelpWindows::pageAnchor() const { return loaded<Form9>(); }
 
 HelpPage* HelpWindows::page(int number) const {
   for (HelpPage* p : host_.owner->findChildren<HelpPage*>())

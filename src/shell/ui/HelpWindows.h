@@ -30,7 +30,8 @@ struct HelpHost {
 class HelpWindow : public QWidget {
   Q_OBJECT
  public:
-  HelpWindow(QWidget* owner, const char* name, const QString& caption);
+  // Centred over `anchor` when it is shown, else over the owner.
+  HelpWindow(QWidget* owner, const char* name, const QString& caption, QWidget* anchor = nullptr);
   bool isLoaded() const { return loaded_; }
   // Brings an already shown window to the front.
   void showInFront();
@@ -64,6 +65,9 @@ class HelpWindows {
       if (w->isLoaded()) return w;
     return nullptr;
   }
+
+  // What a page opens over: the help menu while it is shown.
+  QWidget* pageAnchor() const;
 
   // Unloads the four topic pages, whichever are loaded.
   void closePages();

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "picture/MetafileHeader.h"
 #include "picture/PictureFileChecks.h"
+#include "picture/PictureSignature.h"
 
 using namespace pictavo;
 using Bytes = std::vector<std::uint8_t>;
@@ -31,6 +35,16 @@ static Bytes gif() {  // 1 x 1, two-colour global table, one image
   Bytes b = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255};
   const Bytes image = {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
   b.insert(b.end(), image.begin(), image.end());
+  return b;
+}
+
+static Bytes png() {  // signature, then IHDR, IDAT and IEND chunks with unchecked checksums
+  Bytes b = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  for (const auto& [type, length] : {std::make_pair("IHDR", 13), std::make_pair("IDAT", 2), std::make_pair("IEND", 0)}) {
+    b.insert(b.end(), {0, 0, 0, std::uint8_t(length)});
+    b.insert(b.end(), type, type + 4);
+    b.resize(b.size() + length + 4, 0);
+  }
   return b;
 }
 
@@ -63,7 +77,8 @@ TEST(PictureFiles, CompleteFilesPassAndCutOnesFail) {
     Bytes file;
     std::size_t shortestDamaged;  // bytes to drop that break it
   } cases[] = {{"jpeg", jpegIsComplete, jpeg(), 1}, {"rle8", bmpIsComplete, rle8, 2}, {"rle4", bmpIsComplete, rle4, 2},
-               {"bmp", bmpIsComplete, rows, 1},     {"gif", gifIsComplete, gif(), 2},  {"ico", icoIsComplete, ico({16, 32}), 1}};
+               {"bmp", bmpIsComplete, rows, 1},     {"gif", gifIsComplete, gif(), 2},  {"ico", icoIsComplete, ico({16, 32}), 1},
+               {"png", pngIsComplete, png(), 1}};
   for (const Case& c : cases) {
     EXPECT_TRUE(c.check(view(c.file))) << c.name;
     for (std::size_t drop = c.shortestDamaged; drop <= c.file.size(); ++drop)
@@ -118,4 +133,66 @@ TEST(MetafileHeader, SizeAt96DotsPerInchWithinBounds) {
     put32(file, 34, words);
     EXPECT_EQ(readWmfFrame(view(file)).ok(), words == 9) << words;
   }
+}
+
+// A WMF without the placeable header: the 18-byte header, then records of (function, words...).
+static Bytes plainWmf(const std::vector<std::vector<int>>& records) {
+  Bytes b(18, 0);
+  put16(b, 0, 1), put16(b, 2, 9), put16(b, 4, 0x300);
+  for (const std::vector<int>& r : records) {
+    const std::size_t at = b.size();
+    b.resize(at + 6 + 2 * (r.size() - 1));
+    put32(b, at, static_cast<long>(r.size() + 2)), put16(b, at + 4, r[0]);
+    for (std::size_t i = 1; i < r.size(); ++i) put16(b, at + 4 + 2 * i, r[i]);
+  }
+  put32(b, 6, static_cast<long>(b.size() / 2));
+  return b;
+}
+
+TEST(MetafileHeader, PlainWmfFramedByItsWindowExtent) {
+  const std::vector<int> eof = {0}, anisotropic = {0x0103, 8}, himetric = {0x0103, 3}, twips = {0x0103, 6};
+  const auto ext = [](int x, int y) { return std::vector<int>{0x020C, y, x}; };
+  struct Case {
+    std::vector<std::vector<int>> records;
+    int width, height;  // 0: refused; -1: measured by the renderer
+  } cases[] = {
+      {{ext(960, 480), eof}, 1280, 640},              // small and unitless: points, as libwmf reads it
+      {{anisotropic, ext(2880, -1440), eof}, 192, 96},  // large and unitless: twips
+      {{himetric, ext(2540, 1270), eof}, 96, 48},
+      {{twips, ext(1440, 720), eof}, 96, 48},
+      {{ext(0, 100), {0x020B, 5, 5}, ext(96, 48), eof}, 128, 64},  // the first extent that is not empty
+      {{ext(30000, 10), eof}, 0, 0},                  // too large to draw
+      {{{0x0103}, eof}, -1, -1},                      // no window extent
+      {{{0x020C}, ext(960, 480), eof}, 1280, 640},  // a record too short for its parameters is passed over
+  };
+  for (const Case& c : cases) {
+    const MetafileFrame frame = readWmfFrame(view(plainWmf(c.records)));
+    const std::pair<int, int> got = !frame.ok() ? std::make_pair(0, 0)
+                                    : frame.measuredByRenderer ? std::make_pair(-1, -1)
+                                                               : std::make_pair(frame.width, frame.height);
+    EXPECT_EQ(got, std::make_pair(c.width, c.height)) << &c - cases;
+  }
+  Bytes longer = plainWmf({ext(960, 480), eof});
+  put32(longer, 6, 1000);
+  EXPECT_EQ(readWmfFrame(view(longer)).error, "the WMF file is cut short");
+  const MetafileFrame drawn = wmfFrameOfDrawnBox(2000, 1000);
+  EXPECT_EQ(std::make_pair(drawn.width, drawn.height), std::make_pair(133, 67));
+  for (double side : {0.0, -1.0, 1e30, std::numeric_limits<double>::infinity(), std::nan("")})
+    EXPECT_FALSE(wmfFrameOfDrawnBox(100, side).ok()) << side;
+}
+
+// What a file holds decides, not its name: a PNG named .ico is a PNG.
+TEST(PictureFiles, ContentTypeComesFromTheSignatureBytes) {
+  const Bytes placeable = wmf(96, 96, 96);
+  Bytes plainWmf(placeable.begin() + 22, placeable.end());
+  put16(plainWmf, 4, 0x300);
+  Bytes noIcons = ico({});
+  const std::pair<Bytes, std::optional<PictureType>> cases[] = {
+      {png(), PictureType::Png},        {jpeg(), PictureType::Jpeg},        {gif(), PictureType::Gif},
+      {bmp(1, {}), PictureType::Bmp},   {ico({32}), PictureType::Ico},      {emf(100, 100), PictureType::Emf},
+      {placeable, PictureType::Wmf},    {plainWmf, PictureType::Wmf},       {noIcons, std::nullopt},
+      {cut(emf(100, 100), 48), std::nullopt}, {Bytes{'n', 'o', 't'}, std::nullopt}, {Bytes{}, std::nullopt}};
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(pictureTypeOfContent(view(cases[i].first)), cases[i].second) << i;
+  EXPECT_STREQ(pictureTypeName(PictureType::Png), "PNG");
 }

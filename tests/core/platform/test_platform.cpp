@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <set>
 
 #include "ScratchDir.h"
 #include "platform/AtomicFile.h"
@@ -58,4 +59,29 @@ TEST(AtomicFile, LinksAreFollowedButALoopIsRefusedAndKept) {
   ASSERT_EQ(replaceFileAtomically(dir.path("outer"), "data", 4), 0);
   EXPECT_TRUE(fs::is_symlink(dir.path("outer")) && fs::is_symlink(dir.path("dangling")));
   EXPECT_EQ(readText(dir.path("sub/new.ico")), "data");
+}
+
+bool noRandom(unsigned&) { return false; }
+bool stuckRandom(unsigned& bits) {
+  bits = 0x1234;
+  return true;
+}
+
+// Files left by a crash under every name a save would try never block a later save,
+// whether the random source fails or keeps giving the same bits.
+TEST(AtomicFile, LeftoverTemporaryFilesNeverBlockASave) {
+  for (const RandomSource random : {noRandom, stuckRandom}) {
+    ScratchDir dir;
+    const std::string target = dir.path("icon.ico");
+    std::set<std::string> leftovers;
+    for (int attempt = 0; attempt < 8; ++attempt) leftovers.insert(temporaryNameBeside(target, attempt, random));
+    EXPECT_EQ(leftovers.size(), random == noRandom ? 8u : 5u);
+    for (const std::string& name : leftovers) writeFile(name, "crash");
+    for (const std::string content : {"new", "newer"}) {
+      ASSERT_EQ(replaceFileAtomically(target, content.data(), content.size(), Durability::Immediate, random), 0);
+      EXPECT_EQ(readText(target), content);
+    }
+    for (const std::string& name : leftovers) EXPECT_EQ(readText(name), "crash");  // not ours to remove
+    EXPECT_EQ(dir.entries(), long(leftovers.size()) + 1);
+  }
 }

@@ -62,4 +62,11 @@ std::vector<std::string> clippedLabels(const QWidget& form) {
   return clipped;
 }
 
+void screenshot(QWidget& window, const char* name) {
+  const QString dir =
+      qEnvironmentVariable("PICTAVO_SCREENSHOTS", qEnvironmentVariable("PICTAVO_TEST_TMP", QDir::tempPath()));
+  QVERIFY(QDir().mkpath(dir) && window.grab().save(dir + QLatin1Char('/') + QLatin1String(name)));
+  QCOMPARE(clippedLabels(window), std::vector<std::string>{});
+}
+
 }  // namespace pictavo::testing

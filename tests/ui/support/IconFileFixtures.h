@@ -47,6 +47,9 @@ std::string readFile(const std::string& path);  // empty if it cannot be read
 
 // One-line labels of `form` whose text is cut off.
 std::vector<std::string> clippedLabels(const QWidget& form);
+// Saves `window` as `name` under PICTAVO_SCREENSHOTS (else the test folder) for looking at; checks that no
+// label of it is cut off.
+void screenshot(QWidget& window, const char* name);
 
 // Runs `act` on the window of type T once it is up, from the event loop of whatever shows it (a modal
 // dialog, a save prompt). Keeps looking: the timer may fire before the window shows.
@@ -71,7 +74,7 @@ struct FileCommandRig {
   ui::SaveCommand save{host()};
   ui::OpenCommand open{host(), save};
 
-  ui::FileCommandHost host() { return {state, boxes, dialog, nullptr, {}}; }
+  ui::FileCommandHost host() { return {state, boxes, dialog, nullptr, {}, {}}; }
   // Open with `file` picked in the dialog; the chooser, if it stays up.
   ui::Form4* openFile(const std::string& file) {
     dialog.queue(file);
