@@ -67,7 +67,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$work/logs"
   echo "== $t: ${limit[*]}, log in $log"
   "$build/fuzz/fuzz_$t" "$corpus" "$work/seeds/$t" "${limit[@]}" "${dict[@]}" \
-    -max_len="${max_len[$t]:-4096}" -timeout=60 -rss_limit_mb=2048 -malloc_limit_mb=1024 \
+    -max_len="${max_len[$t]:-4096}" -timeout=60 -report_slow_units=60 -rss_limit_mb=2048 -malloc_limit_mb=1024 \
     -artifact_prefix="$artifacts" -print_final_stats=1 >"$log" 2>&1
   status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
