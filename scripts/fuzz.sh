@@ -58,6 +58,8 @@ for t in "${targets[@]}"; do
   corpus=$work/corpus/$t
   artifacts=$work/artifacts/$t/
   mkdir -p "$corpus" "$artifacts"
+  # Earlier runs' findings were kept in $kept already; only this run's count.
+  rm -f "$artifacts"*
   limit=(-max_total_time="$seconds")
   [[ -n ${FUZZ_RUNS:-} ]] && limit=(-runs="$FUZZ_RUNS")
   dict=()
