@@ -1,6 +1,7 @@
 // Writes starting corpora for the fuzz targets: icons in every depth we write
 // and read, headers on record edges, slices of real executables around their
-// icons, settings files and edit scripts.
+// icons, icon files of many images and small executables with icon
+// resources, settings files and edit scripts.
 // Usage: make_fuzz_seeds OUT_DIR [EXECUTABLE...]
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include "icofile/IcoFormat.h"
 #include "icofile/IcoWriter.h"
 #include "icofile/IconScanner.h"
+#include "IconFileSeeds.h"
 
 namespace fs = std::filesystem;
 using namespace pictavo;
@@ -95,8 +97,14 @@ int main(int argc, char** argv) {
   }
   const fs::path out = argv[1];
   writtenIcons(out / "icon_file");
+  for (const char* target : {"icon_images", "icon_merge"}) {
+    const auto files = pictavo::fuzz::iconFileSeeds();
+    for (std::size_t n = 0; n < files.size(); ++n) save(out / target, "seed" + std::to_string(n), files[n]);
+  }
   int kept = 0;
   for (int i = 2; i < argc; ++i) slicesOf(out / "icon_file", argv[i], kept);
+  // The reading half of icon_file starts from the same inputs.
+  fs::copy(out / "icon_file", out / "icon_read", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   settingsFiles(out / "settings_file");
   editScripts(out / "edit_operations");
   std::cout << "seeds in " << out.string() << " (" << kept << " slices of executables)\n";

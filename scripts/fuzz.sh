@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.." && root=$PWD
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(icon_file settings_file edit_operations metafile)
+((${#targets[@]})) || targets=(icon_read icon_images icon_merge icon_file settings_file edit_operations metafile)
 work=${PICTAVO_FUZZ_WORK:-/tmp/pictavo-fuzz}
 build=build-fuzz
 kept=tests/data/fuzz-crashes
@@ -31,6 +31,12 @@ for f in shell32.dll user32.dll comctl32.dll comdlg32.dll explorer.exe regedit.e
 done
 ((${#executables[@]})) || echo "no wine executables under $wine: seeding from generated icons only"
 "$build/fuzz/make_fuzz_seeds" "$work/seeds" "${executables[@]}" || exit 1
+# Image reader and merge: also small real icon files of the system and the tests.
+mapfile -t real < <(find /usr/share/doc /usr/share/pixmaps tests/data -path tests/data/fuzz-crashes -prune -o \
+  -type f \( -iname '*.ico' -o -iname '*.cur' \) -size -16k -print 2>/dev/null | head -40)
+for t in icon_images icon_merge; do
+  for f in "${real[@]}"; do cp "$f" "$work/seeds/$t/real-$(basename "$f")"; done
+done
 # Metafiles: the test pictures, drawn record by record.
 mkdir -p "$work/seeds/metafile" "$work/pictures"
 if (cd "$work/pictures" && /usr/bin/python3 "$root/tests/cli/make_pictures.py") >/dev/null 2>&1; then
@@ -40,7 +46,9 @@ else
 fi
 
 # Long enough for headers straddling the first two record ends.
-declare -A max_len=([icon_file]=12288)
+declare -A max_len=([icon_file]=12288 [icon_read]=12288 [icon_images]=16384 [icon_merge]=16384)
+# Targets sharing another's dictionary.
+declare -A dict_of=([icon_read]=icon_file [icon_merge]=icon_images)
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/fuzz/lsan.supp}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
@@ -50,15 +58,18 @@ for t in "${targets[@]}"; do
   corpus=$work/corpus/$t
   artifacts=$work/artifacts/$t/
   mkdir -p "$corpus" "$artifacts"
+  # Earlier runs' findings were kept in $kept already; only this run's count.
+  rm -f "$artifacts"*
   limit=(-max_total_time="$seconds")
   [[ -n ${FUZZ_RUNS:-} ]] && limit=(-runs="$FUZZ_RUNS")
   dict=()
-  [[ -f fuzz/$t.dict ]] && dict=(-dict="fuzz/$t.dict")
+  d=${dict_of[$t]:-$t}
+  [[ -f fuzz/$d.dict ]] && dict=(-dict="fuzz/$d.dict")
   log=$work/logs/$t-$(date -u +%Y%m%d-%H%M%S).log
   mkdir -p "$work/logs"
   echo "== $t: ${limit[*]}, log in $log"
   "$build/fuzz/fuzz_$t" "$corpus" "$work/seeds/$t" "${limit[@]}" "${dict[@]}" \
-    -max_len="${max_len[$t]:-4096}" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=1024 \
+    -max_len="${max_len[$t]:-4096}" -timeout=60 -report_slow_units=60 -rss_limit_mb=2048 -malloc_limit_mb=1024 \
     -artifact_prefix="$artifacts" -print_final_stats=1 >"$log" 2>&1
   status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)

@@ -16,13 +16,16 @@ constexpr std::size_t kLargestHeader = 124;  // BITMAPV5HEADER
 
 std::uint32_t be32(const std::uint8_t* p) { return std::uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]; }
 
-// Bits per pixel of a PNG from its IHDR bit depth and colour type; 0 if invalid.
+// Bits per pixel of a PNG from its IHDR bit depth and colour type; 0 for a
+// combination PNG does not allow (a hostile depth would list as a deep image).
 int pngBitCount(int depth, int colourType) {
+  const bool small = depth == 1 || depth == 2 || depth == 4, wide = depth == 8 || depth == 16;
   switch (colourType) {
-    case 0: case 3: return depth;
-    case 2: return 3 * depth;
-    case 4: return 2 * depth;
-    case 6: return 4 * depth;
+    case 0: return small || wide ? depth : 0;
+    case 3: return small || depth == 8 ? depth : 0;
+    case 2: return wide ? 3 * depth : 0;
+    case 4: return wide ? 2 * depth : 0;
+    case 6: return wide ? 4 * depth : 0;
     default: return 0;
   }
 }

@@ -38,12 +38,14 @@ void resampleIntoTempIcon(const RgbaImage& image, IcoState& ico) {
   ico.tempColors.fill(kWhite);
   ico.tempTransparent.fill(1);
   if (image.empty()) return;
-  if (image.width == kGridSize && image.height == kGridSize) {  // every cell is one pixel: skip the sums
-    for (int i = 0; i < kCellCount; ++i) {
-      const std::uint8_t* p = &image.rgba[std::size_t(i) * 4];
+  if (image.width == kGridSize && image.height == kGridSize) {
+    // One pixel per cell, the general rule's result without its sums: every
+    // 32 x 32 image found by the scan comes this way.
+    for (std::size_t cell = 0; cell < std::size_t(kCellCount); ++cell) {
+      const std::uint8_t* p = &image.rgba[cell * 4];
       if (p[3] < 128) continue;
-      ico.tempTransparent[std::size_t(i)] = 0;
-      ico.tempColors[std::size_t(i)] = rgb(p[0], p[1], p[2]);
+      ico.tempTransparent[cell] = 0;
+      ico.tempColors[cell] = rgb(p[0], p[1], p[2]);
     }
     return;
   }

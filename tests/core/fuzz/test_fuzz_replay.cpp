@@ -3,9 +3,11 @@
 #include <set>
 
 #include "FuzzTargets.h"
+#include "IconFileSeeds.h"
 #include "ScratchDir.h"
 #include "icofile/IcoTestSupport.h"
 #include "icofile/IcoWriter.h"
+#include "icofile/IconImages.h"
 
 #ifdef PICTAVO_FUZZ_METAFILE
 #include <QGuiApplication>
@@ -72,5 +74,21 @@ TEST(FuzzCrashReplay, ChecksPassOnEmptyAndOrdinaryInput) {
     EXPECT_EQ(target.check(nullptr, 0), "") << target.name;
     for (const std::string& text : {settings, words, std::string(icons.begin(), icons.end())})
       EXPECT_EQ(target.check(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), "") << target.name;
+  }
+}
+
+// The generated multi-image files are what the image reader and the merge
+// start from: each lists as built, and every target's checks pass on it (the
+// merge keeping every other image, the reader resampling each exactly).
+TEST(FuzzCrashReplay, ChecksPassOnEveryGeneratedIconFile) {
+  const std::vector<std::size_t> imageCounts = {5, 2, 4, 3, 1, 5, 2};
+  const auto seeds = pictavo::fuzz::iconFileSeeds();
+  ASSERT_EQ(seeds.size(), imageCounts.size());
+  for (std::size_t n = 0; n < seeds.size(); ++n) {
+    const pictavo::ImageList list = pictavo::listIconImages(seeds[n].data(), seeds[n].size());
+    EXPECT_EQ(list.status, pictavo::ImageListStatus::Listed) << "seed " << n << ": " << list.message;
+    EXPECT_EQ(list.images.size(), imageCounts[n]) << "seed " << n;
+    for (const auto& target : replayableTargets())
+      EXPECT_EQ(target.check(seeds[n].data(), seeds[n].size()), "") << target.name << ", seed " << n;
   }
 }

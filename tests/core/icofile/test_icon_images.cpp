@@ -153,6 +153,22 @@ TEST(IconImages, PngImagesGoToTheInjectedDecoder) {
   EXPECT_FALSE(decodeListedImage(in, "f", png, decoderOf(8)));  // not the size its header gave
 }
 
+// Only depth and colour type pairs PNG allows are listed, so a hostile depth
+// byte cannot make an entry the deepest (found by fuzzing).
+TEST(IconImages, PngEntriesListOnlyTheDepthsPngAllows) {
+  const struct {
+    int depth, colourType, bits;
+  } cases[] = {{1, 0, 1},  {16, 0, 16}, {3, 0, 0},  {4, 3, 4},  {16, 3, 0},  {8, 2, 24}, {4, 2, 0},
+               {16, 4, 32}, {2, 4, 0},  {8, 6, 32}, {16, 6, 64}, {200, 6, 0}, {0, 6, 0},  {8, 5, 0}};
+  for (const auto& c : cases) {
+    const Bytes file = makeIconFile({{0, pngHead(48, 48, c.depth, c.colourType)}});
+    const ImageList list = listBytes(file);
+    ASSERT_EQ(list.status, ImageListStatus::Listed) << list.message;
+    ASSERT_EQ(list.images.size(), c.bits ? 1u : 0u) << c.depth << " bits, type " << c.colourType;
+    if (c.bits) EXPECT_EQ(list.images[0].bitCount, c.bits) << c.depth << " bits, type " << c.colourType;
+  }
+}
+
 TEST(IconImages, MutatedFilesNeverReadOutsideTheirBytes) {
   std::mt19937 rng(7);
   const Bytes base = makeIconFile({{16, square(16, 4, 16)}, {0, pngHead(256, 256)}, {32, square(32, 32)}});
