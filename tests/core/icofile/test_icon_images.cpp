@@ -106,7 +106,7 @@ TEST(IconImages, HostileDirectoriesAreRefusedOrSkippedCleanly) {
 TEST(IconImages, ListedBmpImagesDecodeAtTheirOwnSize) {
   struct Case { int width, height, bits, paletteSize; };
   std::vector<std::pair<int, Bytes>> images;
-  std::vector<AnyImage> specs;
+  std::vector<AnyImage> wanted;
   for (const Case& c : {Case{16, 16, 4, 16}, {24, 24, 8, 7}, {48, 48, 1, 2}, {20, 20, 24, 0}, {33, 33, 32, 0}}) {
     AnyImage s;
     s.width = c.width, s.height = c.height, s.bits = c.bits;
@@ -117,15 +117,15 @@ TEST(IconImages, ListedBmpImagesDecodeAtTheirOwnSize) {
       return (bits == 32 ? (x == y ? 0x40u : 0xC0u) << 24 : 0u) | std::uint32_t(x * 5) << 16 | std::uint32_t(y * 7) << 8 | 9u;
     };
     s.transparent = [](int x, int y) { return (x + 2 * y) % 5 == 0; };
-    specs.push_back(s);
+    wanted.push_back(s);
     images.push_back({c.width, makeAnyImage(s)});
   }
   const Bytes file = makeIconFile(images);
   const ImageList list = listBytes(file);
-  ASSERT_EQ(list.images.size(), specs.size());
+  ASSERT_EQ(list.images.size(), wanted.size());
   ByteSource in = ByteSource::inMemory(file.data(), file.size());
-  for (std::size_t k = 0; k < specs.size(); ++k) {
-    const AnyImage& s = specs[k];
+  for (std::size_t k = 0; k < wanted.size(); ++k) {
+    const AnyImage& s = wanted[k];
     const ImageDecoding d = decodeListedImage(in, "file", list.images[k], {});
     ASSERT_TRUE(d) << d.message;
     ASSERT_EQ(d.image.width, s.width);
