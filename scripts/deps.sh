@@ -6,8 +6,9 @@ set -euo pipefail
 # xdg-utils: xdg-mime makes Pictavo the default program for icons on request.
 # libemf2svg-dev, qt6-svg-dev, libwmf-dev: EMF and WMF pictures; fonts-urw-base35: the fonts libwmf draws with.
 # libx11-dev: bench_startup watches the X server for the windows it times.
+# libfontconfig-dev: the editor reads the font configuration on a thread of its own at start.
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation xdg-utils
-          libemf2svg-dev qt6-svg-dev libwmf-dev fonts-urw-base35 libx11-dev)
+          libemf2svg-dev qt6-svg-dev libwmf-dev fonts-urw-base35 libx11-dev libfontconfig-dev)
 if [[ "${1:-}" == "--test" ]]; then
   # Independent readers and real icon-bearing DLLs that the tests check against
   # (libwmf-bin, emf2svg and librsvg2-bin draw metafiles); validators of the

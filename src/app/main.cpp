@@ -10,6 +10,7 @@
 #include "app/ui/AppIcon.h"
 #include "app/ui/ProgramStyle.h"
 #include "app/ui/AssociateIco.h"
+#include "app/ui/FontWarmUp.h"
 #include "app/ui/FrmMain.h"
 #include "platform/AtomicFile.h"
 #include "platform/ui/QProcessLauncher.h"
@@ -58,6 +59,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   pictavo::ignoreFileSizeLimitSignal();
+  pictavo::ui::FontWarmUp fonts;
   QApplication app(argc, argv);
   QApplication::setStyle(new pictavo::ui::ProgramStyle);
   QCoreApplication::setOrganizationName(QStringLiteral("Pictavo"));
@@ -73,6 +75,7 @@ int main(int argc, char* argv[]) {
   const pictavo::ui::Services services{messages, store, launcher};
 
   pictavo::ui::answerMessageBoxesWhenUnattended();
+  fonts.wait();
   auto window = pictavo::ui::startProgram(state, services, describeSurroundings(app));
   messages.setParent(window.get());
   scheduleScreenshot(*window);

@@ -1,4 +1,7 @@
 // The real main window: pointer input on grid, swatch and palette; menus, toolbar and buttons.
+#include <QSet>
+#include <QToolBar>
+
 #include "canvas/Palette.h"
 #include "support/MainWindowHarness.h"
 
@@ -15,6 +18,13 @@ constexpr Colour kBackdrop = rgb(0xE0, 0xE0, 0xE0);
 Colour shownInPreview(const MainWindowHarness& h, QPoint cell) {
   const QColor c = h.window->previewWidget()->grab().toImage().pixelColor(cell + QPoint(1, 1));
   return rgb(c.red(), c.green(), c.blue());
+}
+
+int colourCount(const QImage& image, const QRect& area) {
+  QSet<QRgb> seen;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) seen.insert(image.pixel(x, y));
+  return int(seen.size());
 }
 
 QList<int> pressedButtons(const MainWindowHarness& h) {
@@ -81,6 +91,22 @@ class MainWindowTest : public QObject {
     for (const Cell& c : h.state.canvas.cells()) painted += c.transparent == 0;
     QCOMPARE(painted, presses.size() / 2);
     QVERIFY(!h.state.iconSaved);
+  }
+
+  // The pictures are drawn when first shown rather than at start; they must still be there.
+  void picturesAppearWhenShown() {
+    MainWindowHarness h(ScreenMode::Large);
+    const ui::MainLayout& layout = h.window->mainLayout();
+    const QImage surface = h.surface()->grab().toImage();
+    const QRect frame = layout.picture2Visible ? layout.picture2 : layout.picture4;
+    for (const QRect& picture : {frame, layout.image2, layout.image3, layout.image1})
+      QVERIFY(colourCount(surface, picture) > 2);
+    for (QAction* button : h.window->findChild<QToolBar*>("tbToolBar")->actions()) {
+      if (button->isSeparator()) continue;
+      const QImage normal = button->icon().pixmap(16, 16).toImage();
+      QVERIFY2(colourCount(normal, normal.rect()) > 2, qPrintable(button->objectName()));
+      QVERIFY(button->icon().pixmap(16, 16, QIcon::Disabled).toImage() != normal);
+    }
   }
 
   void swatchBoundsAreStrict() {

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "app/ui/AppIcon.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/Form11.h"
 #include "shell/ui/Form12.h"
@@ -84,7 +85,10 @@ class TestOptionsHelp : public QObject {
   }
 
  private slots:
-  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void initTestCase() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(pictavo::ui::pictavoIcon());  // as the program sets it
+  }
 
   // Apply and OK store what the boxes hold (one separator added) and rewrite the file; Cancel stores nothing.
   void applyOkAndCancel_data() {

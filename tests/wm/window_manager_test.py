@@ -194,8 +194,41 @@ def write_bmp(path, width=48, height=40):
         f.write(pixels)
 
 
+def window_icons(screen, wid):
+    """The images of a window's _NET_WM_ICON: {(width, height): [0xAARRGGBB, ...]}."""
+    text = screen.x(["xprop", "-id", wid, "-notype", "-f", "_NET_WM_ICON", "32c", " = $0+", "_NET_WM_ICON"])
+    values = [int(v) for v in text.split("=", 1)[1].split(",")] if "=" in text else []
+    images, i = {}, 0
+    while i + 2 <= len(values):
+        width, height = values[i], values[i + 1]
+        images[(width, height)] = values[i + 2:i + 2 + width * height]
+        i += 2 + width * height
+    return images
+
+
+def check_main_icon(editor, problems):
+    """The taskbar shows the menu entry's icon, each size a window manager draws sent once."""
+    images = window_icons(editor.screen, editor.main)
+    sizes = sorted(w for w, h in images)
+    if sizes != [16, 24, 32, 48, 64]:
+        problems.append("main window icon sizes %s, not 16 to 64" % sizes)
+        return
+    from PIL import Image
+    here = os.path.dirname(os.path.abspath(__file__))
+    png = Image.open(os.path.join(here, "..", "..", "data", "icons", "pictavo-32.png")).convert("RGBA")
+    # Colours of part-transparent pixels come back through premultiplied alpha.
+    def close(shown, wanted):
+        r, g, b, a = wanted
+        tolerance = 0 if a == 255 else 8 if a else 255
+        return shown >> 24 == a and all(abs((shown >> shift & 255) - c) <= tolerance
+                                        for shift, c in ((16, r), (8, g), (0, b)))
+    if not all(close(shown, wanted) for shown, wanted in zip(images[(32, 32)], png.getdata())):
+        problems.append("main window's 32 x 32 icon is not the program's icon")
+
+
 def main_window_windows(editor, scratch, size, shots, problems):
     main = editor.main
+    check_main_icon(editor, problems)
     editor.send("trigger mnuHelpAbout")
     about = check_owned(editor, "About Pictavo", main, size, shots, problems)
     check_minimised_with_main(editor, about, "About Pictavo", problems)

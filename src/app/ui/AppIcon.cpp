@@ -12,7 +12,10 @@ namespace pictavo::ui {
 QIcon pictavoIcon() {
   initAppIconResource();
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+  // The sizes title bars, taskbars and switchers draw. Every window carries its
+  // icon to the display, all sizes at once, so the theme's 128 and 256 pixel
+  // pictures stay installed for launchers and are left out here.
+  for (int size : kWindowIconSizes) {
     // Read as PNG and nothing else: a reader left to guess, or a QIcon given file
     // names, asks every image-format and icon-engine plugin first, loading them all
     // (and their libraries) at start-up.

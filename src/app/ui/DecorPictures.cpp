@@ -15,7 +15,6 @@ const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(64, 64, 64);
 const QColor kNavy(0, 0, 127);
 
-QColor fromColour(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 QFont smallFont(int pixels, bool bold) {
   QFont f;
@@ -129,35 +128,6 @@ QPixmap halfDiscPicture(QSize size) {
   p.setPen(QPen(Qt::black, 1));
   p.drawEllipse(disc);
   return pm;
-}
-
-QIcon programIcon() {
-  QIcon icon;
-  for (int size : {16, 32, 48}) {
-    QPixmap pm = blank(QSize(size, size));
-    QPainter p(&pm);
-    const int cells = 4, step = size / cells;
-    for (int r = 0; r < cells; ++r)
-      for (int c = 0; c < cells; ++c) {
-        const bool clear = (r + c) % 3 == 0;
-        const QRect cell(c * step, r * step, step, step);
-        if (clear) {
-          p.fillRect(cell, QColor(0xE0, 0xE0, 0xE0));
-          p.fillRect(cell, QBrush(Qt::white, Qt::DiagCrossPattern));
-        } else {
-          p.fillRect(cell, QColor::fromHsv((40 * (r * cells + c)) % 360, 200, 230));
-        }
-      }
-    p.setPen(Qt::black);
-    for (int i = 0; i <= cells; ++i) {
-      const int at = std::min(i * step, size - 1);
-      p.drawLine(at, 0, at, size - 1);
-      p.drawLine(0, at, size - 1, at);
-    }
-    p.end();
-    icon.addPixmap(pm);
-  }
-  return icon;
 }
 
 QPixmap arrowPicture(Arrow direction, int size) {

@@ -19,9 +19,6 @@ QPixmap colourPanel(QSize size, const QColor& background);
 QPixmap sunPicture(QSize size);
 QPixmap halfDiscPicture(QSize size);
 
-// The program's own icon: a few coloured cells of an enlarged grid.
-QIcon programIcon();
-
 enum class Arrow { Up, Down, Left, Right };
 // A solid arrow head for the slide buttons.
 QPixmap arrowPicture(Arrow direction, int size);

@@ -43,11 +43,7 @@ void paintHatch(QPainter& p, const QRect& r) {
 FormSurface::FormSurface(const ProgramState& state, const MainLayout& layout, QWidget* parent)
     : PointerWidget(parent),
       state_(state),
-      layout_(layout),
-      iconFrame_(yourIconFrame(layout.picture2Visible ? layout.picture2.size() : layout.picture4.size())),
-      colourPanel_(colourPanel(layout.image2.size(), palette().color(QPalette::Window))),
-      sun_(sunPicture(layout.image3.size())),
-      halfDisc_(halfDiscPicture(layout.image1.size())) {
+      layout_(layout) {
   setObjectName(QStringLiteral("FormSurface"));
   setFixedSize(layout.client);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -87,7 +83,18 @@ void FormSurface::paintFrameLines(QPainter& p) const {
     frameLine(p, layout_.frameLines[i], MainLayout::isShadowLine(i) ? shadow : light);
 }
 
-void FormSurface::paintPictures(QPainter& p) const {
+// Drawn at the first paint rather than at start: the captions need the fonts
+// loaded and shaped, and the window can be on the screen before that.
+void FormSurface::drawPictures() {
+  const QSize frame = layout_.picture2Visible ? layout_.picture2.size() : layout_.picture4.size();
+  iconFrame_ = yourIconFrame(frame);
+  colourPanel_ = colourPanel(layout_.image2.size(), palette().color(QPalette::Window));
+  sun_ = sunPicture(layout_.image3.size());
+  halfDisc_ = halfDiscPicture(layout_.image1.size());
+}
+
+void FormSurface::paintPictures(QPainter& p) {
+  if (iconFrame_.isNull()) drawPictures();
   p.drawPixmap(layout_.picture2Visible ? layout_.picture2.topLeft() : layout_.picture4.topLeft(),
                iconFrame_);
   p.drawPixmap(layout_.image2.topLeft(), colourPanel_);

@@ -28,7 +28,8 @@ class FormSurface : public PointerWidget {
   void paintCells(QPainter& p, const QRect& area) const;
   void paintFrameLines(QPainter& p) const;
   void paintColourControls(QPainter& p) const;
-  void paintPictures(QPainter& p) const;
+  void paintPictures(QPainter& p);
+  void drawPictures();
 
   const ProgramState& state_;
   MainLayout layout_;

@@ -43,7 +43,6 @@ FrmMain::FrmMain(ProgramState& state, const Services& services, QWidget* parent)
       layout_(MainLayout::forMode(state.screenMode)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Pictavo"));
-  setWindowIcon(programIcon());
   buildMenuBar(*menuBar());
   surface_ = new FormSurface(state_, layout_, this);
   setCentralWidget(surface_);

@@ -1,5 +1,6 @@
 #include "app/ui/ToolbarIcons.h"
 
+#include <QIconEngine>
 #include <QMap>
 #include <QPainter>
 #include <QPainterPath>
@@ -244,16 +245,52 @@ const QMap<QString, Drawing>& drawings() {
 
 }  // namespace
 
+namespace {
+
+// Paints its picture the first time the button is shown, not when the toolbar
+// is built, so none of the thirty drawings delays the window's first appearance.
+class DrawnIconEngine : public QIconEngine {
+ public:
+  explicit DrawnIconEngine(const Drawing& drawing) : drawing_(drawing) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return drawn().pixmap(size, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return size.boundedTo(QSize(kToolbarIconSize, kToolbarIconSize));
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {QSize(kToolbarIconSize, kToolbarIconSize)};
+  }
+  QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
+
+ private:
+  const QIcon& drawn() {
+    if (drawn_.isNull()) {
+      QPixmap pm(kToolbarIconSize, kToolbarIconSize);
+      pm.fill(Qt::transparent);
+      QPainter p(&pm);
+      p.setRenderHint(QPainter::Antialiasing);
+      drawing_(p);
+      p.end();
+      drawn_ = QIcon(pm);
+    }
+    return drawn_;
+  }
+
+  Drawing drawing_;
+  QIcon drawn_;
+};
+
+}  // namespace
+
 QIcon toolbarIcon(const QString& key) {
   const auto it = drawings().constFind(key);
   if (it == drawings().constEnd()) return QIcon();
-  QPixmap pm(kToolbarIconSize, kToolbarIconSize);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  (*it)(p);
-  p.end();
-  return QIcon(pm);
+  return QIcon(new DrawnIconEngine(*it));
 }
 
 }  // namespace pictavo::ui
