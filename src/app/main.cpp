@@ -59,8 +59,9 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   pictavo::ignoreFileSizeLimitSignal();
-  pictavo::ui::FontWarmUp fonts;
   QApplication app(argc, argv);
+  // Not before the display connection: on two cores the two only slow each other.
+  pictavo::ui::FontWarmUp fonts;
   QApplication::setStyle(new pictavo::ui::ProgramStyle);
   QCoreApplication::setOrganizationName(QStringLiteral("Pictavo"));
   QCoreApplication::setApplicationName(QStringLiteral("Pictavo"));
@@ -72,10 +73,10 @@ int main(int argc, char* argv[]) {
   pictavo::ui::QtSettingsStore store(QString::fromStdString(pictavo::ui::userStoreFile()),
                                      QString::fromStdString(pictavo::ui::olderUserStoreFile()));
   pictavo::ui::QProcessLauncher launcher;
-  const pictavo::ui::Services services{messages, store, launcher};
+  pictavo::ui::Services services{messages, store, launcher};
+  services.fontsReady = [&fonts] { fonts.wait(); };
 
   pictavo::ui::answerMessageBoxesWhenUnattended();
-  fonts.wait();
   auto window = pictavo::ui::startProgram(state, services, describeSurroundings(app));
   messages.setParent(window.get());
   scheduleScreenshot(*window);

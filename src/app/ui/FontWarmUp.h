@@ -4,9 +4,10 @@
 namespace pictavo::ui {
 
 // Reading the system's font configuration is the largest single cost of showing
-// text, and nothing else at start needs it: it runs on a thread of its own while
-// the toolkit connects to the display, and is awaited before the first window is
-// built, so the toolkit finds it ready instead of reading it a second time.
+// text: it runs on a thread of its own while the main window builds its menus and
+// toolbar, and is awaited before the first text, so the toolkit finds it ready.
+// Text shown earlier (a first-run question) is still safe: fontconfig then builds
+// the configuration on both threads and keeps one.
 class FontWarmUp {
  public:
   FontWarmUp();

@@ -62,6 +62,8 @@ void FrmMain::buildSurfaceControls() {
   toolBar_->setGeometry(0, 0, layout_.client.width(), layout_.toolBarHeight);
   connect(toolBar_, &MainToolbar::buttonClick, this, &FrmMain::tbToolBar_ButtonClick);
 
+  // The menus and the toolbar's pictures measure no text; the status bar is the first.
+  if (services_.fontsReady) services_.fontsReady();
   statusBar_ = new MainStatusBar(state_.canvas, surface_);
   statusBar_->setGeometry(0, layout_.client.height() - layout_.statusBarHeight,
                           layout_.client.width(), layout_.statusBarHeight);

@@ -26,6 +26,9 @@ struct Services {
   FileDialog* dlgCommonDialog = nullptr;
   FileDialog* commonDialog1 = nullptr;
   FileDialog* optionsDialog = nullptr;  // the Options dialog's CommonDialog1
+  // Awaited before the main window first needs text, while start-up reads the font
+  // configuration; unset, there is nothing to wait for.
+  std::function<void()> fontsReady = nullptr;
 };
 
 }  // namespace pictavo::ui
