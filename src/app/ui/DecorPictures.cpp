@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
-#include <algorithm>
 
 #include "canvas/Palette.h"
 
@@ -14,7 +13,6 @@ const QColor kFace(192, 192, 192);
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(64, 64, 64);
 const QColor kNavy(0, 0, 127);
-
 
 QFont smallFont(int pixels, bool bold) {
   QFont f;

@@ -1,13 +1,12 @@
 #pragma once
 #include <QColor>
-#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
 
 namespace pictavo::ui {
 
-// The pictures that sit on the main window, drawn once at start.
+// The pictures that sit on the main window, each drawn once.
 
 // The palette picture: every pixel from the palette model, plus its caption.
 QImage paletteImage();
