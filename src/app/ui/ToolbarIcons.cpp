@@ -248,7 +248,7 @@ const QMap<QString, Drawing>& drawings() {
 namespace {
 
 // Paints its picture the first time the button is shown, not when the toolbar
-// is built, so none of the thirty drawings delays the window's first appearance.
+// is built, so none of the drawings delays the window's first appearance.
 class DrawnIconEngine : public QIconEngine {
  public:
   explicit DrawnIconEngine(const Drawing& drawing) : drawing_(drawing) {}
